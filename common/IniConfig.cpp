@@ -1,0 +1,391 @@
+#include "IniConfig.h"
+
+#include <windows.h>
+#include <mbstring.h>
+
+#include "ModulePath.h"
+#include "ResultCodes.h"
+
+namespace {
+
+const char kIniFileName[] = "Zembrak.ini";
+const DWORD kNameBufferSize = 0x4000;
+const DWORD kNamesTooLarge = kNameBufferSize - 2;  // what the API returns when the list was cut
+const DWORD kValueBufferSize = 256;
+const DWORD kValueTooLong = kValueBufferSize - 1;
+
+struct SectionSpec {
+    IniSectionId id;
+    const char* name;
+    bool optional;   // an absent or empty section is allowed and clears a presence flag
+    bool hasValues;  // only the key names are read otherwise
+};
+
+// Reading order of the file's sections.
+const SectionSpec kSections[] = {
+    {SECTION_DRIVERS, "Drivers", false, true},
+    {SECTION_LANGUAGE, "Language", false, true},
+    {SECTION_MODELS, "Models", false, true},
+    {SECTION_MACHINES, "Machines", false, true},
+    {SECTION_LOCALIZE, "Localize", false, true},
+    {SECTION_LINK, "Link", false, true},
+    {SECTION_LANGUAGE_VERSION, "LanguageVersion", false, true},
+    {SECTION_LANGUAGE_NAME, "LanguageName", false, true},
+    {SECTION_MODEL_ID, "ModelID", false, true},
+    {SECTION_FAX_MACHINE, "Fax Machine", true, true},
+    {SECTION_FAX_DESTINATION, "Fax Destination", true, true},
+    {SECTION_DRIVER_AND_MODEL, "Driver and Model", false, true},
+    {SECTION_FAX_COUNTRY_CODE, "Fax Country Code", true, false},
+    {SECTION_PANEL_RESTRICTION, "PanelRestriction", false, true},
+};
+
+bool SameText(const char* a, const char* b)
+{
+    return _mbsicmp(reinterpret_cast<const unsigned char*>(a),
+                    reinterpret_cast<const unsigned char*>(b)) == 0;
+}
+
+bool IsEmpty(const char* text) { return text == nullptr || *text == '\0'; }
+
+std::string LowerCase(const std::string& text)
+{
+    std::vector<unsigned char> buffer(text.begin(), text.end());
+    buffer.push_back('\0');
+    _mbslwr(buffer.data());
+    return reinterpret_cast<const char*>(buffer.data());
+}
+
+std::vector<std::string> SplitAtCommas(const std::string& list)
+{
+    std::vector<std::string> items;
+    size_t start = 0;
+    for (;;) {
+        size_t comma = list.find(',', start);
+        items.push_back(list.substr(start, comma - start));
+        if (comma == std::string::npos)
+            return items;
+        start = comma + 1;
+    }
+}
+
+}  // namespace
+
+int IniSection::Find(const char* key) const
+{
+    for (size_t i = 0; i < keys.size(); ++i) {
+        if (SameText(keys[i].c_str(), key))
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+const std::string& IniSection::ValueAt(int index) const
+{
+    static const std::string none;
+    return index >= 0 && static_cast<size_t>(index) < values.size() ? values[index] : none;
+}
+
+CIniConfig::CIniConfig() { Load(); }
+
+void CIniConfig::Load()
+{
+    m_bLoaded = true;
+    if (!GetPathBesideProgram(kIniFileName, m_strIniPath)) {
+        // Nothing can be read: the file counts as missing.
+        m_bLoaded = false;
+        m_nLastError = ERR_INI_READ;
+        m_bHasFaxMachine = m_bHasFaxDestination = m_bHasFaxCountryCode = false;
+        return;
+    }
+
+    bool ok = true;
+    std::vector<std::string> revision;
+    bool empty = false;
+    if (ReadEntryNames("Revision", revision, empty) && !empty)
+        m_strRevision = revision.front();
+    else
+        ok = false;
+
+    for (const SectionSpec& spec : kSections) {
+        IniSection& section = m_sections[spec.id];
+        if (!ReadEntryNames(spec.name, section.keys, empty)) {
+            ok = false;
+            continue;
+        }
+        if (empty) {
+            if (!spec.optional)
+                ok = false;
+            else if (spec.id == SECTION_FAX_MACHINE)
+                m_bHasFaxMachine = false;
+            else if (spec.id == SECTION_FAX_DESTINATION)
+                m_bHasFaxDestination = false;
+            else
+                m_bHasFaxCountryCode = false;
+            continue;
+        }
+        if (spec.hasValues && !ReadValues(spec.name, section))
+            ok = false;
+    }
+
+    if (!ok) {
+        m_bLoaded = false;
+        m_nLastError = ERR_INI_READ;
+    }
+}
+
+// Fails only when the list did not fit the buffer; an absent or empty section sets `empty`.
+bool CIniConfig::ReadEntryNames(const char* section, std::vector<std::string>& names,
+                                bool& empty) const
+{
+    std::vector<char> buffer(kNameBufferSize);
+    DWORD length = GetPrivateProfileStringA(section, nullptr, "", buffer.data(), kNameBufferSize,
+                                            m_strIniPath.c_str());
+    empty = length == 0;
+    if (length == kNamesTooLarge)
+        return false;
+    for (DWORD position = 0; position + 1 < length;) {
+        std::string name(buffer.data() + position);
+        position += static_cast<DWORD>(name.size()) + 1;
+        names.push_back(name);
+    }
+    return true;
+}
+
+bool CIniConfig::ReadValues(const char* section, IniSection& target) const
+{
+    char value[kValueBufferSize];
+    for (const std::string& key : target.keys) {
+        DWORD length = GetPrivateProfileStringA(section, key.c_str(), "", value, kValueBufferSize,
+                                                m_strIniPath.c_str());
+        if (length == kValueTooLong)
+            return false;
+        target.values.push_back(value);
+    }
+    return true;
+}
+
+bool CIniConfig::GetRevision(std::string& revision) const
+{
+    revision = m_strRevision;
+    return !revision.empty();
+}
+
+int CIniConfig::FindKey(IniSectionId id, const char* key)
+{
+    if (IsEmpty(key)) {
+        m_nLastError = ERR_INI_ARGUMENT;
+        return 0;
+    }
+    return m_sections[id].Find(key) + 1;
+}
+
+int CIniConfig::FindDriver(const char* driver) { return FindKey(SECTION_DRIVERS, driver); }
+
+int CIniConfig::FindModel(const char* model)
+{
+    int index = FindKey(SECTION_MODELS, model);
+    if (index == 0 && !IsEmpty(model))
+        m_nLastError = ERR_INI_MODEL;
+    return index;
+}
+
+int CIniConfig::FindLanguage(const char* language) { return FindKey(SECTION_LANGUAGE, language); }
+
+int CIniConfig::FindDriverAndModel(const char* driver)
+{
+    return FindKey(SECTION_DRIVER_AND_MODEL, driver);
+}
+
+bool CIniConfig::FindCountryCode(const char* code)
+{
+    int index = FindKey(SECTION_FAX_COUNTRY_CODE, code);
+    if (index == 0 && !IsEmpty(code))
+        m_nLastError = ERR_INI_COUNTRY_CODE;
+    return index != 0;
+}
+
+int CIniConfig::GetLanguageCount() const
+{
+    return static_cast<int>(m_sections[SECTION_LANGUAGE].keys.size());
+}
+
+bool CIniConfig::GetLanguageId(int index, std::string& language)
+{
+    language.clear();
+    if (index < 0 || index >= GetLanguageCount()) {
+        m_nLastError = ERR_INI_ARGUMENT;
+        return false;
+    }
+    language = m_sections[SECTION_LANGUAGE].keys[index];
+    return !language.empty();
+}
+
+bool CIniConfig::GetLanguageName(const char* language, std::string& name)
+{
+    name.clear();
+    const IniSection& section = m_sections[SECTION_LANGUAGE];
+    int index = IsEmpty(language) ? -1 : section.Find(language);
+    if (index < 0) {
+        m_nLastError = ERR_INI_LANGUAGE;
+        return false;
+    }
+    name = section.ValueAt(index);
+    return true;
+}
+
+bool CIniConfig::IsMachine(const char* name) const
+{
+    return !IsEmpty(name) && m_sections[SECTION_MACHINES].Find(name) >= 0;
+}
+
+static bool IsOneOf(const std::vector<std::string>& values, const char* name)
+{
+    for (const std::string& value : values) {
+        if (SameText(value.c_str(), name))
+            return true;
+    }
+    return false;
+}
+
+bool CIniConfig::IsDriverMachine(const char* name) const
+{
+    return !IsEmpty(name) && IsOneOf(m_sections[SECTION_DRIVERS].values, name);
+}
+
+bool CIniConfig::IsModelMachine(const char* name) const
+{
+    return !IsEmpty(name) && IsOneOf(m_sections[SECTION_MODELS].values, name);
+}
+
+bool CIniConfig::IsKnownLanguage(const char* language)
+{
+    std::string name;
+    return GetLanguageName(language, name);
+}
+
+// Appends every item of the comma-separated list that isKnown rejects, joined by ", ".
+bool CIniConfig::CollectUnknownItems(const std::string& list,
+                                     bool (CIniConfig::*isKnown)(const char*),
+                                     std::string& unknown)
+{
+    for (const std::string& item : SplitAtCommas(list)) {
+        if ((this->*isKnown)(item.c_str()))
+            continue;
+        if (!unknown.empty())
+            unknown += ", ";
+        unknown += item;
+    }
+    return true;
+}
+
+bool CIniConfig::GetUnknownMachineLanguages(int machineIndex, std::string& unknown)
+{
+    unknown.clear();
+    const IniSection& machines = m_sections[SECTION_MACHINES];
+    const std::string& list = machines.ValueAt(machineIndex);
+    if (list.empty()) {
+        m_nLastError = ERR_INI_LANGUAGE;
+        return false;
+    }
+    return CollectUnknownItems(list, &CIniConfig::IsKnownLanguage, unknown);
+}
+
+bool CIniConfig::GetUnknownApiLanguages(int apiIndex, std::string& unknown)
+{
+    unknown.clear();
+    const std::string& list = m_sections[SECTION_LOCALIZE].ValueAt(apiIndex);
+    if (list.empty()) {
+        m_nLastError = ERR_INI_LANGUAGE;
+        return false;
+    }
+    return CollectUnknownItems(list, &CIniConfig::IsKnownLanguage, unknown);
+}
+
+bool CIniConfig::GetUnsupportedCountryCodes(int faxModelIndex, std::string& unsupported)
+{
+    unsupported.clear();
+    const IniSection& faxMachines = m_sections[SECTION_FAX_MACHINE];
+    if (faxModelIndex < 0 || static_cast<size_t>(faxModelIndex) >= faxMachines.keys.size()) {
+        m_nLastError = ERR_INI_COUNTRY_CODE;
+        return false;
+    }
+    const std::string& list = faxMachines.ValueAt(faxModelIndex);
+    if (list.empty()) {
+        m_nLastError = ERR_INI_COUNTRY_CODE;
+        unsupported = "No country code";
+        return false;
+    }
+    return CollectUnknownItems(list, &CIniConfig::IsKnownCountryCode, unsupported);
+}
+
+bool CIniConfig::IsLanguageEnabledForApi(const char* api, const char* language)
+{
+    if (IsEmpty(api) || IsEmpty(language)) {
+        m_nLastError = ERR_INI_ARGUMENT;
+        return false;
+    }
+    int apiIndex = m_sections[SECTION_LOCALIZE].Find(api);
+    if (apiIndex < 0)
+        return false;
+    std::string unknown;
+    if (!GetUnknownApiLanguages(apiIndex, unknown) || !unknown.empty())
+        return false;
+    std::string list = LowerCase(m_sections[SECTION_LOCALIZE].ValueAt(apiIndex));
+    return _mbsstr(reinterpret_cast<const unsigned char*>(list.c_str()),
+                   reinterpret_cast<const unsigned char*>(LowerCase(language).c_str())) != nullptr;
+}
+
+int CIniConfig::MatchLanguageForApi(const char* api, const char* code, std::string& language)
+{
+    if (IsEmpty(api)) {
+        m_nLastError = ERR_INI_ARGUMENT;
+        return 0;
+    }
+    if (IsEmpty(code))
+        return 0;
+    const std::vector<std::string>& keys = m_sections[SECTION_LANGUAGE].keys;
+    for (size_t i = 0; i < keys.size(); ++i) {
+        if (_mbsnicmp(reinterpret_cast<const unsigned char*>(code),
+                      reinterpret_cast<const unsigned char*>(keys[i].c_str()), 2) != 0)
+            continue;
+        language = keys[i];
+        return IsLanguageEnabledForApi(api, language.c_str()) ? static_cast<int>(i) + 1 : 0;
+    }
+    return 0;
+}
+
+bool CIniConfig::GetRequiredValue(IniSectionId id, const char* key, int errorCode,
+                                  std::string& value)
+{
+    const IniSection& section = m_sections[id];
+    value = IsEmpty(key) ? std::string() : section.ValueAt(section.Find(key));
+    if (value.empty()) {
+        m_nLastError = errorCode;
+        return false;
+    }
+    return true;
+}
+
+bool CIniConfig::GetHeaderLanguageName(const char* languageName, std::string& headerName)
+{
+    return GetRequiredValue(SECTION_LANGUAGE_NAME, languageName, ERR_INI_LANGUAGE_NAME, headerName);
+}
+
+bool CIniConfig::GetModelId(const char* machine, std::string& modelId)
+{
+    return GetRequiredValue(SECTION_MODEL_ID, machine, ERR_INI_MODEL_ID, modelId);
+}
+
+bool CIniConfig::GetLanguageVersion(const char* machine, std::string& version)
+{
+    return GetRequiredValue(SECTION_LANGUAGE_VERSION, machine, ERR_INI_LANGUAGE_VERSION, version);
+}
+
+bool CIniConfig::IsPanelRestricted(const char* code) const
+{
+    if (IsEmpty(code))
+        return false;
+    const IniSection& section = m_sections[SECTION_PANEL_RESTRICTION];
+    int index = section.Find(code);
+    return index >= 0 && SameText(section.ValueAt(index).c_str(), "TRUE");
+}

@@ -1,0 +1,7 @@
+#pragma once
+#include <string>
+
+// Files of the system live beside the running program (the process's module, never a library's).
+// Forms "<drive><directory><fileName>" and fails when the path with its terminating zero would
+// not stay below MAX_PATH.
+bool GetPathBesideProgram(const char* fileName, std::string& path);

@@ -1,0 +1,101 @@
+#include "PrinterList.h"
+
+#include <string.h>
+
+#include "ResultCodes.h"
+#include "SpoolerApi.h"
+
+namespace {
+const DWORD kEnumFlags = PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS;
+const DWORD kEnumLevel = 2;
+
+bool IsEmpty(const char* text) { return text == nullptr || *text == '\0'; }
+bool SameBytes(const char* a, const char* b) { return a != nullptr && strcmp(a, b) == 0; }
+}  // namespace
+
+CPrinterList::~CPrinterList()
+{
+    if (m_pEntries != nullptr)
+        GlobalFree(m_pEntries);
+}
+
+bool CPrinterList::Enumerate()
+{
+    DWORD needed = 0;
+    DWORD returned = 0;
+    g_SpoolerApi.EnumPrintersA(kEnumFlags, nullptr, kEnumLevel, nullptr, 0, &needed, &returned);
+    if (needed == 0) {
+        m_nStatus = ERR_PRINTER_NO_DATA;
+        m_bEnumerated = false;
+        return false;
+    }
+
+    auto* block = static_cast<PRINTER_INFO_2A*>(GlobalAlloc(GPTR, needed));
+    if (block == nullptr) {
+        // Keep what the previous enumeration found rather than losing the list.
+        m_bEnumerated = true;
+        return true;
+    }
+    if (!g_SpoolerApi.EnumPrintersA(kEnumFlags, nullptr, kEnumLevel,
+                                    reinterpret_cast<LPBYTE>(block), needed, &needed, &returned)) {
+        GlobalFree(block);
+        m_nStatus = ERR_PRINTER_ENUM_FAILED;
+        m_bEnumerated = false;
+        return false;
+    }
+
+    if (m_pEntries != nullptr)
+        GlobalFree(m_pEntries);
+    m_pEntries = block;
+    m_nCount = static_cast<int>(returned);
+    m_bEnumerated = true;
+    m_nStatus = RESULT_OK;
+    return true;
+}
+
+bool CPrinterList::EnsureEnumerated() { return m_bEnumerated || Enumerate(); }
+
+int CPrinterList::GetCount()
+{
+    if (!EnsureEnumerated())
+        return -1;
+    if (m_nCount == 0)
+        m_nStatus = ERR_PRINTER_NONE;
+    return m_nCount;
+}
+
+PrinterInfo CPrinterList::GetAt(int index)
+{
+    int count = GetCount();
+    if (count <= 0)
+        return PrinterInfo();
+    if (index < 0 || index >= count) {
+        m_nStatus = ERR_ARG_INDEX_OUT_OF_RANGE;
+        return PrinterInfo();
+    }
+    return PrinterInfo(m_pEntries[index], false);
+}
+
+PrinterInfo CPrinterList::FindByName(const char* printerName) { return Find(printerName, nullptr); }
+
+PrinterInfo CPrinterList::FindByPort(const char* portName) { return Find(nullptr, portName); }
+
+PrinterInfo CPrinterList::Find(const char* printerName, const char* portName)
+{
+    m_nStatus = RESULT_OK;
+    bool byPort = !IsEmpty(portName);
+    if (!byPort && IsEmpty(printerName)) {
+        m_nStatus = ERR_ARG_NO_NAME_OR_PORT;
+        return PrinterInfo();
+    }
+    if (!EnsureEnumerated())
+        return PrinterInfo();
+    for (int i = 0; i < m_nCount; ++i) {
+        const PRINTER_INFO_2A& record = m_pEntries[i];
+        if (byPort ? SameBytes(record.pPortName, portName)
+                   : SameBytes(record.pPrinterName, printerName))
+            return PrinterInfo(record, !byPort);
+    }
+    m_nStatus = ERR_PRINTER_NOT_FOUND;
+    return PrinterInfo();
+}

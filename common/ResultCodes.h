@@ -1,0 +1,32 @@
+#pragma once
+
+// 32-bit result codes: the upper half names the area, the lower half the case; 0 is success.
+enum ResultCode : int {
+    RESULT_OK = 0,
+
+    // a bad or missing argument
+    ERR_ARG_NO_NAME_OR_PORT = 0x20002,
+    ERR_ARG_INDEX_OUT_OF_RANGE = 0x20006,
+
+    ERR_OUT_OF_MEMORY = 0x30009,
+
+    // printer enumeration
+    ERR_PRINTER_NONE = 0x40001,
+    ERR_PRINTER_NOT_FOUND = 0x40002,
+    ERR_PRINTER_ENUM_FAILED = 0x40003,
+    ERR_PRINTER_NO_DATA = 0x40004,
+
+    // configuration file
+    ERR_INI_READ = 0x70002,
+    ERR_INI_DRIVER = 0x70003,
+    ERR_INI_MODEL = 0x70004,
+    ERR_INI_LANGUAGE = 0x70005,
+    ERR_INI_MACHINE = 0x70006,
+    ERR_INI_LANGUAGE_NAME = 0x70007,
+    ERR_INI_MODEL_ID = 0x70008,
+    ERR_INI_MACHINE_LANGUAGE = 0x70009,
+    ERR_INI_ARGUMENT = 0x7000a,
+    ERR_INI_LANGUAGE_VERSION = 0x7000b,
+    ERR_INI_COUNTRY_CODE = 0x7000c,
+    ERR_INI_FAX_DESTINATION = 0x7000d,
+};

@@ -1,0 +1,5 @@
+#include "SpoolerApi.h"
+
+SpoolerApi g_SpoolerApi = {
+    ::EnumPrintersA,
+};

@@ -1,0 +1,8 @@
+#include <windows.h>
+
+#include "Launcher.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+{
+    return RunLauncher(GetCommandLineA());
+}

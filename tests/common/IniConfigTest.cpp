@@ -1,0 +1,222 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "ConfigText.h"
+#include "IniConfig.h"
+#include "ProgramFiles.h"
+#include "ResultCodes.h"
+#include "TestConfig.h"
+
+namespace {
+
+TEST(IniConfig, LoadsACompleteConfigurationBesideTheProgram)
+{
+    ScopedIniFile ini(kTestConfig);
+    CIniConfig config;
+    EXPECT_TRUE(config.IsLoaded());
+    EXPECT_EQ(0, config.GetLastErrorCode());
+    EXPECT_EQ(TestProgramFolder() + "Zembrak.ini", config.GetIniPath());
+
+    std::string revision;
+    EXPECT_TRUE(config.GetRevision(revision));
+    EXPECT_EQ("7", revision);
+    EXPECT_TRUE(config.HasFaxMachine());
+    EXPECT_TRUE(config.HasFaxDestination());
+    EXPECT_TRUE(config.HasFaxCountryCode());
+
+    const IniSection& drivers = config.GetSection(SECTION_DRIVERS);
+    ASSERT_EQ(3u, drivers.keys.size());
+    EXPECT_EQ("Lomarel Test KX", drivers.keys[1]);
+    EXPECT_EQ("LT200", drivers.values[1]);
+    EXPECT_EQ(4, config.GetLanguageCount());
+    EXPECT_EQ(2u, config.GetSection(SECTION_FAX_COUNTRY_CODE).keys.size());
+    EXPECT_TRUE(config.GetSection(SECTION_FAX_COUNTRY_CODE).values.empty());
+}
+
+TEST(IniConfig, MissingFileLeavesEveryListEmptyAndFaxSectionsAbsent)
+{
+    CIniConfig config;
+    EXPECT_FALSE(config.IsLoaded());
+    EXPECT_EQ(ERR_INI_READ, config.GetLastErrorCode());
+    EXPECT_FALSE(config.HasFaxMachine());
+    EXPECT_FALSE(config.HasFaxDestination());
+    EXPECT_FALSE(config.HasFaxCountryCode());
+    EXPECT_EQ(0, config.GetLanguageCount());
+    std::string revision;
+    EXPECT_FALSE(config.GetRevision(revision));
+}
+
+TEST(IniConfig, FaxSectionsAreOptional)
+{
+    std::string text = kTestConfig;
+    for (const char* section : {"Fax Machine", "Fax Destination", "Fax Country Code"})
+        text = WithSection(text, section, nullptr);
+    ScopedIniFile ini(text);
+    CIniConfig config;
+    EXPECT_TRUE(config.IsLoaded());
+    EXPECT_EQ(0, config.GetLastErrorCode());
+    EXPECT_FALSE(config.HasFaxMachine());
+    EXPECT_FALSE(config.HasFaxDestination());
+    EXPECT_FALSE(config.HasFaxCountryCode());
+}
+
+TEST(IniConfig, RequiredSectionThatIsEmptyOrMissingFailsTheLoad)
+{
+    for (const char* section : {"Revision", "PanelRestriction", "Link"}) {
+        ScopedIniFile ini(WithSection(kTestConfig, section, ""));
+        CIniConfig config;
+        EXPECT_FALSE(config.IsLoaded()) << section;
+        EXPECT_EQ(ERR_INI_READ, config.GetLastErrorCode()) << section;
+    }
+}
+
+TEST(IniConfig, ValueOf255CharactersFailsButReadingGoesOn)
+{
+    std::string longest(254, 'v');
+    {
+        ScopedIniFile ini(WithSection(kTestConfig, "Link", ("enu=" + longest + "\r\n").c_str()));
+        CIniConfig config;
+        EXPECT_TRUE(config.IsLoaded());
+        EXPECT_EQ(longest, config.GetSection(SECTION_LINK).values.at(0));
+    }
+    ScopedIniFile ini(
+        WithSection(kTestConfig, "Link", ("enu=" + longest + "v\r\njpn=short\r\n").c_str()));
+    CIniConfig config;
+    EXPECT_FALSE(config.IsLoaded());
+    EXPECT_EQ(ERR_INI_READ, config.GetLastErrorCode());
+    // The bad value ends its section's values, yet the keys and every later section are there.
+    EXPECT_EQ(2u, config.GetSection(SECTION_LINK).keys.size());
+    EXPECT_TRUE(config.GetSection(SECTION_LINK).values.empty());
+    EXPECT_EQ(2u, config.GetSection(SECTION_MODEL_ID).values.size());
+    std::string version;
+    EXPECT_TRUE(config.GetLanguageVersion("LT200", version));
+}
+
+TEST(IniConfig, EntryListThatFillsTheNameBufferFailsTheLoad)
+{
+    std::string body;
+    for (int i = 0; i < 700; ++i)
+        body += "Driver number " + std::to_string(100000 + i) + " long name=LT100\r\n";
+    ScopedIniFile ini(WithSection(kTestConfig, "Drivers", body.c_str()));
+    CIniConfig config;
+    EXPECT_FALSE(config.IsLoaded());
+    EXPECT_EQ(ERR_INI_READ, config.GetLastErrorCode());
+    EXPECT_TRUE(config.GetSection(SECTION_DRIVERS).keys.empty());
+    EXPECT_EQ(4, config.GetLanguageCount());
+}
+
+TEST(IniConfig, LookupsIgnoreCaseAndSetTheirErrorCodes)
+{
+    ScopedIniFile ini(kTestConfig);
+    CIniConfig config;
+    EXPECT_EQ(2, config.FindDriver("LOMAREL test kx"));
+    EXPECT_EQ(0, config.FindDriver("Lomarel Test"));
+    EXPECT_EQ(0, config.GetLastErrorCode());
+    EXPECT_EQ(0, config.FindDriver(""));
+    EXPECT_EQ(ERR_INI_ARGUMENT, config.GetLastErrorCode());
+
+    EXPECT_EQ(2, config.FindModel("lt-200"));
+    EXPECT_EQ(0, config.FindModel("LT-300"));
+    EXPECT_EQ(ERR_INI_MODEL, config.GetLastErrorCode());
+
+    EXPECT_EQ(3, config.FindLanguage("JPN"));
+    EXPECT_EQ(1, config.FindDriverAndModel("lomarel test KX"));
+    EXPECT_TRUE(config.FindCountryCode("81"));
+    EXPECT_FALSE(config.FindCountryCode("44"));
+    EXPECT_EQ(ERR_INI_COUNTRY_CODE, config.GetLastErrorCode());
+
+    std::string text;
+    EXPECT_TRUE(config.GetLanguageId(2, text));
+    EXPECT_EQ("jpn", text);
+    EXPECT_FALSE(config.GetLanguageId(4, text));
+    EXPECT_EQ(ERR_INI_ARGUMENT, config.GetLastErrorCode());
+    EXPECT_TRUE(config.GetLanguageName("DEU", text));
+    EXPECT_EQ("German", text);
+    EXPECT_FALSE(config.GetLanguageName("fra", text));
+    EXPECT_EQ(ERR_INI_LANGUAGE, config.GetLastErrorCode());
+
+    EXPECT_TRUE(config.IsMachine("lt100"));
+    EXPECT_TRUE(config.IsDriverMachine("LT200"));
+    EXPECT_FALSE(config.IsDriverMachine("LT-200"));
+    EXPECT_TRUE(config.IsModelMachine("lt200"));
+    EXPECT_TRUE(config.IsPanelRestricted("jpn"));
+    EXPECT_FALSE(config.IsPanelRestricted("enu"));
+}
+
+TEST(IniConfig, HeaderLookupsNeedANonEmptyValue)
+{
+    ScopedIniFile ini(WithSection(WithSection(kTestConfig, "ModelID", "LT100=\r\nLT200=X200\r\n"),
+                                  "LanguageName", "English=ENGLISH\r\n"));
+    CIniConfig config;
+    std::string text;
+    EXPECT_TRUE(config.GetModelId("lt200", text));
+    EXPECT_EQ("X200", text);
+    EXPECT_FALSE(config.GetModelId("LT100", text));
+    EXPECT_EQ(ERR_INI_MODEL_ID, config.GetLastErrorCode());
+    EXPECT_FALSE(config.GetHeaderLanguageName("German", text));
+    EXPECT_EQ(ERR_INI_LANGUAGE_NAME, config.GetLastErrorCode());
+    EXPECT_FALSE(config.GetLanguageVersion("LT300", text));
+    EXPECT_EQ(ERR_INI_LANGUAGE_VERSION, config.GetLastErrorCode());
+}
+
+TEST(IniConfig, UnknownListItemsKeepTheirBlanks)
+{
+    ScopedIniFile ini(WithSection(kTestConfig, "Machines", "LT100=enu, jpn,xx\r\nLT200=enu,jpn\r\nLT300=\r\n"));
+    CIniConfig config;
+    std::string unknown;
+    EXPECT_TRUE(config.GetUnknownMachineLanguages(0, unknown));
+    EXPECT_EQ(" jpn, xx", unknown);
+    EXPECT_TRUE(config.GetUnknownMachineLanguages(1, unknown));
+    EXPECT_EQ("", unknown);
+    EXPECT_FALSE(config.GetUnknownMachineLanguages(2, unknown));
+    EXPECT_EQ(ERR_INI_LANGUAGE, config.GetLastErrorCode());
+    EXPECT_FALSE(config.GetUnknownMachineLanguages(3, unknown));
+}
+
+TEST(IniConfig, CountryCodeListsOfFaxModels)
+{
+    ScopedIniFile ini(WithSection(kTestConfig, "Fax Machine", "LT-200=81,44,1\r\nLT-100=\r\n"));
+    CIniConfig config;
+    std::string unsupported;
+    EXPECT_TRUE(config.GetUnsupportedCountryCodes(0, unsupported));
+    EXPECT_EQ("44", unsupported);
+    EXPECT_FALSE(config.GetUnsupportedCountryCodes(1, unsupported));
+    EXPECT_EQ("No country code", unsupported);
+    EXPECT_EQ(ERR_INI_COUNTRY_CODE, config.GetLastErrorCode());
+    EXPECT_FALSE(config.GetUnsupportedCountryCodes(2, unsupported));
+}
+
+TEST(IniConfig, LanguagesEnabledForAUserInterface)
+{
+    ScopedIniFile ini(WithSection(kTestConfig, "Localize",
+                                  "Lomarel=enu,jpn\r\nFaxSetup=ENU,JPN\r\nBroken=enu,xx\r\n"));
+    CIniConfig config;
+    EXPECT_TRUE(config.IsLanguageEnabledForApi("FaxSetup", "enu"));
+    EXPECT_TRUE(config.IsLanguageEnabledForApi("faxsetup", "Jpn"));
+    EXPECT_FALSE(config.IsLanguageEnabledForApi("FaxSetup", "deu"));
+    EXPECT_FALSE(config.IsLanguageEnabledForApi("Nobody", "enu"));
+    // A list naming an unknown language enables nothing.
+    EXPECT_FALSE(config.IsLanguageEnabledForApi("Broken", "enu"));
+    EXPECT_FALSE(config.IsLanguageEnabledForApi("", "enu"));
+    EXPECT_EQ(ERR_INI_ARGUMENT, config.GetLastErrorCode());
+}
+
+TEST(IniConfig, MatchTriesOnlyTheFirstLanguageWithTheSamePrefix)
+{
+    std::string localize = "Lomarel=enu,jpn\r\nFaxSetup=jpn,eng\r\n";
+    ScopedIniFile ini(WithSection(kTestConfig, "Localize", localize.c_str()));
+    CIniConfig config;
+    std::string language;
+    EXPECT_EQ(1, config.MatchLanguageForApi("Lomarel", "ENG", language));
+    EXPECT_EQ("enu", language);
+    // "enu" comes before "eng" and is not enabled for the fax setup: no match at all.
+    EXPECT_EQ(0, config.MatchLanguageForApi("FaxSetup", "ENU", language));
+    EXPECT_EQ(3, config.MatchLanguageForApi("FaxSetup", "JPN", language));
+    EXPECT_EQ("jpn", language);
+    EXPECT_EQ(0, config.MatchLanguageForApi("FaxSetup", "", language));
+    EXPECT_EQ(0, config.MatchLanguageForApi("", "JPN", language));
+    EXPECT_EQ(ERR_INI_ARGUMENT, config.GetLastErrorCode());
+}
+
+}  // namespace

@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+
+#include "ConfigText.h"
+#include "ProgramFiles.h"
+#include "ProgramRun.h"
+#include "RegistryKey.h"
+#include "TestConfig.h"
+#include "TestPrinters.h"
+
+namespace {
+
+const char kMissingParameter[] = "Cannot run Lomarel - required parameter(s) is/are missing.";
+const char kMissingFile[] = "Cannot run Lomarel - a required file is missing.";
+const char kIncorrectParameter[] = "Cannot run Lomarel - specified parameter(s) is/are incorrect.";
+const char kRegistryWrite[] = "Failed to write to the registry.";
+
+// Runs the built Zembrak.exe from a folder of its own, beside a configuration of the test's.
+class LauncherRunTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(CopyFileA((InstallFolder() + "Zembrak.exe").c_str(), Launcher().c_str(), FALSE));
+        UseConfig(kTestConfig);
+    }
+
+    std::string Launcher() const { return m_folder.Path() + "Zembrak.exe"; }
+    void UseConfig(const std::string& text) { WriteTextFile(m_folder.Path() + "Zembrak.ini", text); }
+    void RemoveConfig() { DeleteFileA((m_folder.Path() + "Zembrak.ini").c_str()); }
+
+    ProgramRun Run(const std::string& arguments)
+    {
+        ProgramRun run = RunProgram(Launcher(), arguments);
+        EXPECT_TRUE(run.finished) << arguments;
+        EXPECT_EQ(0u, run.exitCode) << arguments;
+        return run;
+    }
+
+    // The run shows exactly one error box with this text, then exits with 0.
+    void ExpectError(const std::string& arguments, const char* text)
+    {
+        ProgramRun run = Run(arguments);
+        ASSERT_EQ(1u, run.boxes.size()) << arguments;
+        const MessageBoxSeen& box = run.boxes[0];
+        EXPECT_EQ("Lomarel", box.caption);
+        EXPECT_EQ(text, box.text) << arguments;
+        EXPECT_EQ(std::vector<std::string>({"OK"}), box.buttons);
+        EXPECT_TRUE(box.hasIcon);
+    }
+
+    void ExpectNoMessage(const std::string& arguments)
+    {
+        ProgramRun run = Run(arguments);
+        for (const MessageBoxSeen& box : run.boxes)
+            ADD_FAILURE() << arguments << ": unexpected message \"" << box.text << "\"";
+    }
+
+    ScopedFolder m_folder{"launcher-run"};
+};
+
+TEST_F(LauncherRunTest, ValidOptionsPassWithoutAMessage)
+{
+    ExpectNoMessage("");
+    ExpectNoMessage("/f 3 /l JPN /B ignored /C /FT 2026-12-08_10:30:00");
+    ExpectNoMessage(std::string("/P \"") + test_printers::kLaser + "\" /FL enu /FC 81 /FSKIP");
+}
+
+TEST_F(LauncherRunTest, MissingConfigurationStopsTheStart)
+{
+    RemoveConfig();
+    ExpectError("", kMissingFile);
+    ExpectError("/L enu", kMissingFile);
+    // Options that need no configuration are still validated first.
+    ExpectError("/F 4", kIncorrectParameter);
+}
+
+TEST_F(LauncherRunTest, QuotedPrinterNameArrivesAsOneArgument)
+{
+    RemoveConfig();
+    // An installed printer needs the configuration; an unknown one is skipped, so the run
+    // reaches the bad "/F" value behind it.
+    ExpectError(std::string("/P \"") + test_printers::kLaser + "\" /F 7", kMissingFile);
+    ExpectError("/P \"No Such Printer\" /F 7", kIncorrectParameter);
+    ExpectError("/P Lomarel Test Laser /F 7", kIncorrectParameter);
+}
+
+TEST_F(LauncherRunTest, OptionErrorsStopAtTheFirstOne)
+{
+    ExpectError("/L /B", kMissingParameter);
+    ExpectError("/FCSKIP /FTSKIP", kIncorrectParameter);
+    ExpectError("/ftskip /fcskip", kIncorrectParameter);
+    ExpectError("/F 9 /L", kIncorrectParameter);
+    ExpectError("/f", kMissingParameter);
+    ExpectError("/F \"3 \"", kIncorrectParameter);
+    ExpectError("/L xyz", kIncorrectParameter);
+    ExpectError("/L \"\"", kIncorrectParameter);
+    ExpectError("/FC 44", kIncorrectParameter);
+    ExpectError("/FT", kMissingParameter);
+    ExpectError("/P", kMissingParameter);
+    ExpectError("/FP /B", kMissingParameter);
+}
+
+TEST_F(LauncherRunTest, AnswerCountsSupportedPrintersIntoTheRegistry)
+{
+    ScopedTestKey key("LauncherAnswer");
+    // Options after "/A" are not looked at.
+    ExpectNoMessage("/B /A " + key.FullPath() + " /F 9");
+    DWORD count = 99;
+    ASSERT_TRUE(ReadDword(HKEY_CURRENT_USER, key.Subkey(), "LangDwmResult", count));
+    EXPECT_EQ(3u, count);  // laser, MFP and XPS; the plain printer's driver is unknown
+
+    UseConfig(WithSection(kTestConfig, "Drivers", "Some Other Driver=LT100\r\n"));
+    ExpectNoMessage("/a " + key.FullPath());
+    ASSERT_TRUE(ReadDword(HKEY_CURRENT_USER, key.Subkey(), "LangDwmResult", count));
+    EXPECT_EQ(0u, count);
+}
+
+TEST_F(LauncherRunTest, AnswerFailures)
+{
+    ScopedTestKey key("LauncherAnswerFailures");
+    ExpectError("/A", kMissingParameter);
+    ExpectError("/A hkey_current_user\\" + key.Subkey(), kRegistryWrite);
+    ExpectError("/A " + key.FullPath() + "\\NotThere", kRegistryWrite);
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, key.Subkey() + "\\NotThere"));
+    ExpectError("/F 4 /A " + key.FullPath(), kIncorrectParameter);
+    RemoveConfig();
+    ExpectError("/A " + key.FullPath(), kMissingFile);
+    DWORD count;
+    EXPECT_FALSE(ReadDword(HKEY_CURRENT_USER, key.Subkey(), "LangDwmResult", count));
+}
+
+TEST_F(LauncherRunTest, CheckInifileEndsTheRun)
+{
+    ExpectNoMessage("/CheckInifile /F 9");
+}
+
+}  // namespace

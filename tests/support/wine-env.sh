@@ -1,0 +1,53 @@
+# Shell helpers for running the Windows binaries under Wine; sourced by the test rig and the demo.
+
+# wine_env PREFIX: every later wine command of this shell uses that prefix, quietly.
+wine_env() {
+  export WINEPREFIX=$1 WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+}
+
+# start_xvfb STATEFILE: starts a virtual display when there is none and records it, so later
+# processes (and stop_xvfb) find it.
+start_xvfb() {
+  local state=$1 n
+  [ -n "${DISPLAY:-}" ] && return 0
+  for n in $(seq 90 140); do [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || break; done
+  setsid Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+  echo "DISPLAY=:$n XVFB_PID=$!" > "$state"
+  for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.1; done
+  export DISPLAY=":$n"
+}
+
+# use_xvfb STATEFILE: takes the display that start_xvfb recorded, if any.
+use_xvfb() {
+  [ -z "${DISPLAY:-}" ] && [ -f "$1" ] && export "$(cut -d' ' -f1 < "$1")"
+  return 0
+}
+
+stop_xvfb() {
+  local state=$1
+  [ -f "$state" ] || return 0
+  kill "$(sed 's/.*XVFB_PID=//' < "$state")" 2>/dev/null || true
+  rm -f "$state"
+}
+
+# new_prefix PREFIX: a fresh prefix whose windows close without waiting for a window manager,
+# with a wineserver that stays up until stop_prefix.
+new_prefix() {
+  wine_env "$1"
+  wineserver -k >/dev/null 2>&1 || true
+  rm -rf "$1"
+  mkdir -p "$1"
+  wineserver -p </dev/null >/dev/null 2>&1
+  wineboot -i >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+}
+
+stop_prefix() {
+  wine_env "$1"
+  wineserver -k >/dev/null 2>&1 || true
+}
+
+# install_printers INSTALLER_EXE LIST_FILE: the printers of a list, through the real spooler.
+install_printers() {
+  wine "$1" "$(winepath -w "$2")"
+}
