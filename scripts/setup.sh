@@ -5,8 +5,8 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$here/build}
 
-packages=(cmake ninja-build g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine wine32 xvfb xauth
-          googletest clang libclang-rt-14-dev x11-utils imagemagick python3)
+packages=(cmake ninja-build g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine wine32 xvfb
+          googletest clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

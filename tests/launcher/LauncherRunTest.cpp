@@ -13,6 +13,9 @@
 
 namespace {
 
+// Failure messages name the command line, cut short.
+std::string Describe(const std::string& arguments) { return arguments.substr(0, 80); }
+
 const char kMissingParameter[] = "Cannot run Lomarel - required parameter(s) is/are missing.";
 const char kMissingFile[] = "Cannot run Lomarel - a required file is missing.";
 const char kIncorrectParameter[] = "Cannot run Lomarel - specified parameter(s) is/are incorrect.";
@@ -34,8 +37,8 @@ protected:
     ProgramRun Run(const std::string& arguments)
     {
         ProgramRun run = RunProgram(Launcher(), arguments);
-        EXPECT_TRUE(run.finished) << arguments;
-        EXPECT_EQ(0u, run.exitCode) << arguments;
+        EXPECT_TRUE(run.finished) << Describe(arguments);
+        EXPECT_EQ(0u, run.exitCode) << Describe(arguments);
         return run;
     }
 
@@ -43,10 +46,10 @@ protected:
     void ExpectError(const std::string& arguments, const char* text)
     {
         ProgramRun run = Run(arguments);
-        ASSERT_EQ(1u, run.boxes.size()) << arguments;
+        ASSERT_EQ(1u, run.boxes.size()) << Describe(arguments);
         const MessageBoxSeen& box = run.boxes[0];
         EXPECT_EQ("Lomarel", box.caption);
-        EXPECT_EQ(text, box.text) << arguments;
+        EXPECT_EQ(text, box.text) << Describe(arguments);
         EXPECT_EQ(std::vector<std::string>({"OK"}), box.buttons);
         EXPECT_TRUE(box.hasIcon);
     }
@@ -55,7 +58,7 @@ protected:
     {
         ProgramRun run = Run(arguments);
         for (const MessageBoxSeen& box : run.boxes)
-            ADD_FAILURE() << arguments << ": unexpected message \"" << box.text << "\"";
+            ADD_FAILURE() << Describe(arguments) << ": unexpected message \"" << box.text << "\"";
     }
 
     ScopedFolder m_folder{"launcher-run"};
@@ -101,6 +104,17 @@ TEST_F(LauncherRunTest, OptionErrorsStopAtTheFirstOne)
     ExpectError("/FT", kMissingParameter);
     ExpectError("/P", kMissingParameter);
     ExpectError("/FP /B", kMissingParameter);
+}
+
+TEST_F(LauncherRunTest, LongCommandLinesAndHighBytes)
+{
+    // Windows limits a command line to 32767 characters.
+    std::string longValue(15000, 't');
+    ExpectNoMessage("/FT " + longValue + " /B " + longValue);
+    ExpectError("/FT " + longValue + " /F " + longValue, kIncorrectParameter);
+    ExpectError("/L \"\x93\xfa\x96\x7b\" /B", kIncorrectParameter);
+    // The quote swallows "/FTSKIP", so the two skips never meet.
+    ExpectNoMessage("/FCSKIP \"unterminated /FTSKIP");
 }
 
 TEST_F(LauncherRunTest, AnswerCountsSupportedPrintersIntoTheRegistry)

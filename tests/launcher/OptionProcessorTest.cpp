@@ -90,4 +90,22 @@ TEST_F(OptionProcessorTest, FaxPrinterNeedsAFaxDriver)
     EXPECT_EQ(nullptr, options.pszFaxPrinter);
 }
 
+TEST_F(OptionProcessorTest, SurvivesHugeAndOddCommandLines)
+{
+    std::string many;
+    for (int i = 0; i < 10000; ++i)
+        many += i % 3 == 0 ? "/b " : "word ";
+    EXPECT_TRUE(Process(many).bFlagB);
+
+    std::string longName(100000, 'n');
+    longName[77777] = '\x82';
+    EXPECT_EQ(nullptr, Process("/P \"" + longName + "\" /FP " + longName).pszDownloadPrinter);
+
+    // An unterminated quote runs to the end, so the printer name is still whole.
+    EXPECT_STREQ(kLaser, Process(std::string("/C /P \"") + kLaser).pszDownloadPrinter);
+
+    std::string bytes = "\x93\xfa\x96\x7b\xff\x80\x01";
+    EXPECT_STREQ(bytes.c_str(), Process("/FT " + bytes + " /P \"" + bytes + "\"").pszTime);
+}
+
 }  // namespace
