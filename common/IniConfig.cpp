@@ -278,11 +278,10 @@ bool CIniConfig::CollectUnknownItems(const std::string& list,
     return true;
 }
 
-bool CIniConfig::GetUnknownMachineLanguages(int machineIndex, std::string& unknown)
+bool CIniConfig::CollectUnknownLanguages(IniSectionId id, int index, std::string& unknown)
 {
     unknown.clear();
-    const IniSection& machines = m_sections[SECTION_MACHINES];
-    const std::string& list = machines.ValueAt(machineIndex);
+    const std::string& list = m_sections[id].ValueAt(index);
     if (list.empty()) {
         m_nLastError = ERR_INI_LANGUAGE;
         return false;
@@ -290,15 +289,14 @@ bool CIniConfig::GetUnknownMachineLanguages(int machineIndex, std::string& unkno
     return CollectUnknownItems(list, &CIniConfig::IsKnownLanguage, unknown);
 }
 
+bool CIniConfig::GetUnknownMachineLanguages(int machineIndex, std::string& unknown)
+{
+    return CollectUnknownLanguages(SECTION_MACHINES, machineIndex, unknown);
+}
+
 bool CIniConfig::GetUnknownApiLanguages(int apiIndex, std::string& unknown)
 {
-    unknown.clear();
-    const std::string& list = m_sections[SECTION_LOCALIZE].ValueAt(apiIndex);
-    if (list.empty()) {
-        m_nLastError = ERR_INI_LANGUAGE;
-        return false;
-    }
-    return CollectUnknownItems(list, &CIniConfig::IsKnownLanguage, unknown);
+    return CollectUnknownLanguages(SECTION_LOCALIZE, apiIndex, unknown);
 }
 
 bool CIniConfig::GetUnsupportedCountryCodes(int faxModelIndex, std::string& unsupported)

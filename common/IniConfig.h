@@ -83,6 +83,7 @@ private:
     bool GetRequiredValue(IniSectionId id, const char* key, int errorCode, std::string& value);
     bool CollectUnknownItems(const std::string& list, bool (CIniConfig::*isKnown)(const char*),
                              std::string& unknown);
+    bool CollectUnknownLanguages(IniSectionId id, int index, std::string& unknown);
     bool IsKnownLanguage(const char* language);
     bool IsKnownCountryCode(const char* code) { return FindCountryCode(code); }
 

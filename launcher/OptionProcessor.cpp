@@ -50,12 +50,20 @@ bool OptionProcessor::Fail(const char* text)
     return false;
 }
 
-bool OptionProcessor::AnswerInstaller(const char* keyPath)
+// The first checks of an option whose value needs the configuration.
+bool OptionProcessor::HasValueAndConfig(const char* value)
 {
-    if (keyPath == nullptr)
+    if (value == nullptr)
         return Fail(kMissingParameterText);
     if (!m_config.IsLoaded())
         return Fail(kMissingFileText);
+    return true;
+}
+
+bool OptionProcessor::AnswerInstaller(const char* keyPath)
+{
+    if (!HasValueAndConfig(keyPath))
+        return false;
     if (!WriteRegistryResult(keyPath, CountSupportedPrinters()))
         ShowError(kRegistryWriteText);
     return false;
@@ -121,10 +129,8 @@ bool OptionProcessor::SetFaxPrinter(const char* printer)
 
 bool OptionProcessor::ValidateLanguage(const char* language, const char*& target)
 {
-    if (language == nullptr)
-        return Fail(kMissingParameterText);
-    if (!m_config.IsLoaded())
-        return Fail(kMissingFileText);
+    if (!HasValueAndConfig(language))
+        return false;
     if (m_config.FindLanguage(language) == 0)
         return Fail(kIncorrectParameterText);
     target = language;
@@ -149,10 +155,8 @@ bool OptionProcessor::SetSkipIntroduction(const char*)
 
 bool OptionProcessor::SetCountryCode(const char* code)
 {
-    if (code == nullptr)
-        return Fail(kMissingParameterText);
-    if (!m_config.IsLoaded())
-        return Fail(kMissingFileText);
+    if (!HasValueAndConfig(code))
+        return false;
     if (!m_config.FindCountryCode(code))
         return Fail(kIncorrectParameterText);
     m_options.pszCountryCode = code;

@@ -41,6 +41,7 @@ private:
     bool SetSkipCountryCode(const char* value);
     bool SetSkipTime(const char* value);
 
+    bool HasValueAndConfig(const char* value);
     bool LookUpPrinter(const char* printer, PrinterInfo& found);
     bool ValidateLanguage(const char* language, const char*& target);
     bool Fail(const char* text);
