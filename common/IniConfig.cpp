@@ -14,7 +14,7 @@ const DWORD kNamesTooLarge = kNameBufferSize - 2;  // what the API returns when 
 const DWORD kValueBufferSize = 256;
 const DWORD kValueTooLong = kValueBufferSize - 1;
 
-struct SectionSpec {
+struct SectionLayout {
     IniSectionId id;
     const char* name;
     bool optional;   // an absent or empty section is allowed and clears a presence flag
@@ -22,7 +22,7 @@ struct SectionSpec {
 };
 
 // Reading order of the file's sections.
-const SectionSpec kSections[] = {
+const SectionLayout kSections[] = {
     {SECTION_DRIVERS, "Drivers", false, true},
     {SECTION_LANGUAGE, "Language", false, true},
     {SECTION_MODELS, "Models", false, true},
@@ -106,24 +106,24 @@ void CIniConfig::Load()
     else
         ok = false;
 
-    for (const SectionSpec& spec : kSections) {
-        IniSection& section = m_sections[spec.id];
-        if (!ReadEntryNames(spec.name, section.keys, empty)) {
+    for (const SectionLayout& layout : kSections) {
+        IniSection& section = m_sections[layout.id];
+        if (!ReadEntryNames(layout.name, section.keys, empty)) {
             ok = false;
             continue;
         }
         if (empty) {
-            if (!spec.optional)
+            if (!layout.optional)
                 ok = false;
-            else if (spec.id == SECTION_FAX_MACHINE)
+            else if (layout.id == SECTION_FAX_MACHINE)
                 m_bHasFaxMachine = false;
-            else if (spec.id == SECTION_FAX_DESTINATION)
+            else if (layout.id == SECTION_FAX_DESTINATION)
                 m_bHasFaxDestination = false;
             else
                 m_bHasFaxCountryCode = false;
             continue;
         }
-        if (spec.hasValues && !ReadValues(spec.name, section))
+        if (layout.hasValues && !ReadValues(layout.name, section))
             ok = false;
     }
 
