@@ -8,11 +8,8 @@
 
 PrinterInfo::PrinterInfo(const PRINTER_INFO_2A& record, bool withStatus)
 {
-    m_pszPrinterName = CopyText(record.pPrinterName);
-    m_pszPortName = CopyText(record.pPortName);
-    m_pszComment = CopyText(record.pComment);
-    m_pszLocation = CopyText(record.pLocation);
-    m_pszDriverName = CopyText(record.pDriverName);
+    CopyTexts(record.pPrinterName, record.pPortName, record.pComment, record.pLocation,
+              record.pDriverName);
     m_nJobs = static_cast<int>(record.cJobs);
     if (withStatus)
         m_nPrinterStatus = static_cast<int>(record.Status);
@@ -45,14 +42,21 @@ char* PrinterInfo::CopyText(const char* text)
     return copy;
 }
 
+void PrinterInfo::CopyTexts(const char* printerName, const char* portName, const char* comment,
+                            const char* location, const char* driverName)
+{
+    m_pszPrinterName = CopyText(printerName);
+    m_pszPortName = CopyText(portName);
+    m_pszComment = CopyText(comment);
+    m_pszLocation = CopyText(location);
+    m_pszDriverName = CopyText(driverName);
+}
+
 void PrinterInfo::CopyFrom(const PrinterInfo& other)
 {
     m_nError = other.m_nError;
-    m_pszPrinterName = CopyText(other.m_pszPrinterName);
-    m_pszPortName = CopyText(other.m_pszPortName);
-    m_pszComment = CopyText(other.m_pszComment);
-    m_pszLocation = CopyText(other.m_pszLocation);
-    m_pszDriverName = CopyText(other.m_pszDriverName);
+    CopyTexts(other.m_pszPrinterName, other.m_pszPortName, other.m_pszComment,
+              other.m_pszLocation, other.m_pszDriverName);
     m_nJobs = other.m_nJobs;
     m_nPrinterStatus = other.m_nPrinterStatus;
 }

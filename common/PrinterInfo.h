@@ -23,6 +23,8 @@ public:
 
 private:
     char* CopyText(const char* text);
+    void CopyTexts(const char* printerName, const char* portName, const char* comment,
+                   const char* location, const char* driverName);
     void CopyFrom(const PrinterInfo& other);
     void Release();
 

@@ -20,11 +20,7 @@ int RunLauncher(const char* commandLine)
 
     // The checks and the functions work on a fresh view of the file.
     CIniConfig config;
-    if (!RunConfigurationCheck(false)) {
-        ShowMissingFile();
-        return 0;
-    }
-    if (!CheckDownloadResources() || !CheckFaxResources()) {
+    if (!RunConfigurationCheck(false) || !CheckDownloadResources() || !CheckFaxResources()) {
         ShowMissingFile();
         return 0;
     }
