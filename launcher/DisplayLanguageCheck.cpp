@@ -1,0 +1,222 @@
+#include "DisplayLanguageCheck.h"
+
+#include <mbstring.h>
+
+#include <string>
+#include <vector>
+
+#include "FormatText.h"
+#include "IniConfig.h"
+#include "LanguageFileHeader.h"
+#include "LanguageFilePath.h"
+#include "ReportSink.h"
+#include "ReportTexts.h"
+
+using namespace report_text;
+
+namespace {
+
+// What a failed header read reports: a message filled with the path, and the end of the
+// summary line (" %s ID error" is filled with the header's ID).
+struct ReadFailureText {
+    int result;
+    const char* message;
+    const char* lineEnd;
+};
+
+const ReadFailureText kReadFailures[] = {
+    {LNG_ERR_HEADER, kLanguageFileHeaderIncomplete, " header error"},
+    {LNG_ERR_ID, kLanguageFileWrongId, " %s ID error"},
+    {LNG_ERR_PARAMETER, kLanguageFileBadParameter, " parameter error"},
+    {LNG_ERR_NOT_FOUND, kLanguageFileNotFound, " not found"},
+    {LNG_ERR_PATH, kLanguageFileBadPath, " path or drive not found"},
+    {LNG_ERR_ACCESS, kLanguageFileAccessError, " access error"},
+    {LNG_ERR_HARDWARE, kLanguageFileHardwareError, " hardware access error"},
+};
+const ReadFailureText kOtherReadFailure = {LNG_ERR_FILE, kLanguageFileInvalid, " file error"};
+
+const ReadFailureText& ReadFailureFor(int result)
+{
+    for (const ReadFailureText& failure : kReadFailures) {
+        if (failure.result == result)
+            return failure;
+    }
+    return kOtherReadFailure;
+}
+
+const char kLineEnd[] = "\r\n";
+const char kDummyLanguage[] = "dmy";  // forms a path whose folder is the machine's
+
+// The position of the last backslash, multibyte-aware (a trail byte may look like one).
+size_t LastBackslash(const std::string& path)
+{
+    const unsigned char* text = reinterpret_cast<const unsigned char*>(path.c_str());
+    const unsigned char* found = _mbsrchr(text, '\\');
+    return found ? static_cast<size_t>(found - text) : std::string::npos;
+}
+
+std::string UpToLastBackslash(const std::string& path)
+{
+    size_t position = LastBackslash(path);
+    return position == std::string::npos ? path : path.substr(0, position);
+}
+
+std::string AfterLastBackslash(const std::string& path)
+{
+    size_t position = LastBackslash(path);
+    return position == std::string::npos ? path : path.substr(position + 1);
+}
+
+std::vector<std::string> SplitAtCommas(const std::string& list)
+{
+    std::vector<std::string> items;
+    size_t start = 0;
+    for (;;) {
+        size_t comma = list.find(',', start);
+        items.push_back(list.substr(start, comma - start));
+        if (comma == std::string::npos)
+            return items;
+        start = comma + 1;
+    }
+}
+
+class DisplayLanguageChecker {
+public:
+    DisplayLanguageChecker(CIniConfig& config, CReportSink& report)
+        : m_config(config), m_report(report)
+    {
+    }
+
+    bool Run();
+
+private:
+    void CheckMachine(const std::string& machine, const std::string& languages);
+    std::string CheckLanguage(const std::string& machine, const std::string& languageId,
+                              std::string& unlisted);
+    std::string CompareHeader(const std::string& machine, const std::string& languageId,
+                              const std::string& path, const CLanguageFileHeader& header);
+    void Fault(const std::string& text);
+
+    CIniConfig& m_config;
+    CReportSink& m_report;
+    int m_nFaultCount = 0;
+    std::string m_strSummary;  // written after every fault
+};
+
+bool DisplayLanguageChecker::Run()
+{
+    m_report.WriteLine(kDisplayLanguageHeader);
+    const IniSection& machines = m_config.GetSection(SECTION_MACHINES);
+    if (machines.keys.empty() || machines.values.empty()) {
+        Fault(kMachinesMissing);
+        return false;
+    }
+    if (machines.keys.size() != machines.values.size()) {
+        Fault(FormatText(kMachinesCountMismatch, static_cast<int>(machines.keys.size()) - 1,
+                         static_cast<int>(machines.values.size()) - 1));
+        return false;
+    }
+    for (size_t i = 0; i < machines.keys.size(); ++i)
+        CheckMachine(machines.keys[i], machines.values[i]);
+    m_report.Write(kLineEnd);
+    m_report.Write(m_strSummary);
+    return m_nFaultCount == 0;
+}
+
+void DisplayLanguageChecker::Fault(const std::string& text)
+{
+    ++m_nFaultCount;
+    m_report.WriteLine(text);
+}
+
+void DisplayLanguageChecker::CheckMachine(const std::string& machine, const std::string& languages)
+{
+    std::string dummyPath;
+    GetLanguageFilePath(m_config, machine, kDummyLanguage, dummyPath);
+    m_strSummary += machine + " : " + UpToLastBackslash(dummyPath) + kLineEnd;
+
+    std::string unlisted;
+    for (const std::string& languageId : SplitAtCommas(languages))
+        m_strSummary += CheckLanguage(machine, languageId, unlisted);
+    m_strSummary += kLineEnd;
+    if (!unlisted.empty())
+        Fault(FormatText(kLanguageNameMissing, unlisted.c_str()));
+}
+
+// Returns the language's summary line.
+std::string DisplayLanguageChecker::CheckLanguage(const std::string& machine,
+                                                  const std::string& languageId,
+                                                  std::string& unlisted)
+{
+    std::string line = languageId;
+    if (m_config.FindLanguage(languageId.c_str()) == 0) {
+        unlisted += (unlisted.empty() ? "" : ", ") + languageId;
+        return line + " LangID error" + kLineEnd;
+    }
+    std::string path;
+    if (!GetLanguageFilePath(m_config, machine, languageId, path)) {
+        Fault(kLanguageFilePathFailed);
+        return line + " Failed to get file path" + kLineEnd;
+    }
+
+    line += " : " + AfterLastBackslash(path) + "\t";
+    CLanguageFileHeader header;
+    if (!header.Read(path.c_str())) {
+        const ReadFailureText& failure = ReadFailureFor(header.GetResult());
+        Fault(FormatText(failure.message, path.c_str()));
+        return line + FormatText(failure.lineEnd, header.GetId().c_str()) + kLineEnd;
+    }
+    return line + CompareHeader(machine, languageId, path, header);
+}
+
+// The header's values against the configuration, each compared exactly.
+std::string DisplayLanguageChecker::CompareHeader(const std::string& machine,
+                                                  const std::string& languageId,
+                                                  const std::string& path,
+                                                  const CLanguageFileHeader& header)
+{
+    int faultsBefore = m_nFaultCount;
+    std::string configured;
+
+    const std::string version = header.GetVersion1Max();
+    std::string line = " : " + header.GetVersion1Min() + " - " + version;
+    if (!m_config.GetLanguageVersion(machine.c_str(), configured)) {
+        Fault(kLanguageVersionMissing);
+        line += " not found";
+    } else if (configured != version) {
+        Fault(FormatText(kHeaderVersionMismatch, path.c_str(), version.c_str(), configured.c_str()));
+        line += " Version error";
+    }
+
+    const std::string language = header.GetLanguage();
+    line += " : " + language;
+    std::string languageName;
+    m_config.GetLanguageName(languageId.c_str(), languageName);
+    if (!m_config.GetHeaderLanguageName(languageName.c_str(), configured)) {
+        Fault(FormatText(kLanguageNameMissing, languageName.c_str()));
+        line += " not found";
+    } else if (configured != language) {
+        Fault(FormatText(kHeaderLanguageMismatch, path.c_str(), language.c_str(),
+                         configured.c_str()));
+        line += " LanguageName error (" + configured + ")";
+    }
+
+    const std::string printer = header.GetPrinter();
+    line += " : " + printer;
+    if (!m_config.GetModelId(machine.c_str(), configured)) {
+        Fault(kModelIdMissing);
+        line += " not found";
+    } else if (configured != printer) {
+        Fault(FormatText(kHeaderModelMismatch, path.c_str(), printer.c_str(), configured.c_str()));
+        line += " ModelID error (" + configured + ")";
+    }
+
+    return line + (m_nFaultCount == faultsBefore ? "\tSuccess" : "\tFailed") + kLineEnd;
+}
+
+}  // namespace
+
+bool CheckDisplayLanguages(CIniConfig& config, CReportSink& report)
+{
+    return DisplayLanguageChecker(config, report).Run();
+}
