@@ -24,7 +24,7 @@ public:
     std::string GetFormatVersion() const { return m_fields.formatVersion; }
 
 private:
-    int ReadFile(const char* path, LanguageHeaderFields& fields);
+    int ReadHeader(const char* path, LanguageHeaderFields& fields);
 
     int m_nResult;
     unsigned m_nFileLength = 0;
