@@ -80,6 +80,15 @@ std::vector<std::string> SplitAtCommas(const std::string& list)
     }
 }
 
+// An empty item keeps its place: "a,,b" lists as "a, , b".
+std::string JoinWithCommas(const std::vector<std::string>& items)
+{
+    std::string joined;
+    for (size_t i = 0; i < items.size(); ++i)
+        joined += (i == 0 ? "" : ", ") + items[i];
+    return joined;
+}
+
 class DisplayLanguageChecker {
 public:
     DisplayLanguageChecker(CIniConfig& config, CReportSink& report)
@@ -92,7 +101,7 @@ public:
 private:
     void CheckMachine(const std::string& machine, const std::string& languages);
     std::string CheckLanguage(const std::string& machine, const std::string& languageId,
-                              std::string& unlisted);
+                              std::vector<std::string>& unlisted);
     std::string CompareHeader(const std::string& machine, const std::string& languageId,
                               const std::string& path, const CLanguageFileHeader& header);
     void Fault(const std::string& text);
@@ -135,22 +144,22 @@ void DisplayLanguageChecker::CheckMachine(const std::string& machine, const std:
     GetLanguageFilePath(m_config, machine, kDummyLanguage, dummyPath);
     m_strSummary += machine + " : " + UpToLastBackslash(dummyPath) + kLineEnd;
 
-    std::string unlisted;
+    std::vector<std::string> unlisted;
     for (const std::string& languageId : SplitAtCommas(languages))
         m_strSummary += CheckLanguage(machine, languageId, unlisted);
     m_strSummary += kLineEnd;
     if (!unlisted.empty())
-        Fault(FormatText(kLanguageNameMissing, unlisted.c_str()));
+        Fault(FormatText(kLanguageNameMissing, JoinWithCommas(unlisted).c_str()));
 }
 
 // Returns the language's summary line.
 std::string DisplayLanguageChecker::CheckLanguage(const std::string& machine,
                                                   const std::string& languageId,
-                                                  std::string& unlisted)
+                                                  std::vector<std::string>& unlisted)
 {
     std::string line = languageId;
     if (m_config.FindLanguage(languageId.c_str()) == 0) {
-        unlisted += (unlisted.empty() ? "" : ", ") + languageId;
+        unlisted.push_back(languageId);
         return line + " LangID error" + kLineEnd;
     }
     std::string path;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ConfigText.h"
+#include "LanguageFiles.h"
 #include "ProgramFiles.h"
 #include "ProgramRun.h"
 #include "RegistryKey.h"
@@ -62,6 +63,7 @@ protected:
     }
 
     ScopedFolder m_folder{"launcher-run"};
+    ScopedLanguageFiles m_languageFiles{m_folder.Path(), kTestConfig};
 };
 
 TEST_F(LauncherRunTest, ValidOptionsPassWithoutAMessage)

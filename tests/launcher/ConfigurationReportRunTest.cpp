@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "ConfigText.h"
+#include "LanguageFiles.h"
+#include "ProgramFiles.h"
+#include "ProgramRun.h"
+#include "ReportFile.h"
+#include "TestConfig.h"
+
+namespace {
+
+const char kMissingFile[] = "Cannot run Lomarel - a required file is missing.";
+
+std::string Passed(const char* header) { return std::string(header) + "\r\ndone.\r\n\r\n"; }
+
+// The built Zembrak.exe in a folder of its own, with a configuration and its language files.
+class ConfigurationReportRunTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(CopyFileA((InstallFolder() + "Zembrak.exe").c_str(), Launcher().c_str(), FALSE));
+        UseConfig(kTestConfig);
+    }
+
+    void TearDown() override
+    {
+        m_files.reset();
+        DeleteFileA(ReportPath().c_str());
+        RemoveDirectoryA(ReportPath().c_str());
+    }
+
+    std::string Launcher() const { return m_folder.Path() + "Zembrak.exe"; }
+    std::string ReportPath() const { return m_folder.Path() + "error.log"; }
+
+    void UseConfig(const std::string& text)
+    {
+        m_files.reset();
+        WriteTextFile(m_folder.Path() + "Zembrak.ini", text);
+        m_files.reset(new ScopedLanguageFiles(m_folder.Path(), text));
+    }
+
+    ProgramRun Run(const std::string& arguments)
+    {
+        ProgramRun run = RunProgram(Launcher(), arguments);
+        EXPECT_TRUE(run.finished) << arguments;
+        EXPECT_EQ(0u, run.exitCode) << arguments;
+        return run;
+    }
+
+    void ExpectMissingFile(const std::string& arguments)
+    {
+        ProgramRun run = Run(arguments);
+        ASSERT_EQ(1u, run.boxes.size()) << arguments;
+        EXPECT_EQ("Lomarel", run.boxes[0].caption);
+        EXPECT_EQ(kMissingFile, run.boxes[0].text);
+    }
+
+    // The whole report of the test configuration, which passes everything.
+    std::string CleanReport() const
+    {
+        std::string machines = m_folder.Path() + "\\";
+        return Passed("[Revision] セクション チェック") +
+               Passed("[LanguageVersion] セクション チェック") +
+               Passed("[Drivers] セクション チェック") + Passed("[Models] セクション チェック") +
+               Passed("[ModelID] セクション チェック") + Passed("[Language] セクション") +
+               Passed("[LanguageName] セクション チェック") +
+               Passed("[Machines] セクション 言語識別子チェック") +
+               Passed("[Machines] セクション 機種名チェック") +
+               Passed("[Localize] セクション API名チェック") +
+               Passed("[Localize] セクション 言語識別子チェック") +
+               Passed("[Link] セクション チェック") + Passed("[Fax Machine] セクション チェック") +
+               Passed("[Fax Destination] セクション チェック") +
+               Passed("[Fax Country Code] セクション チェック") +
+               Passed("[Driver And Model] セクション チェック") +
+               "表示言語 チェック\r\n"
+               "\r\n"
+               "LT100 : " + machines + "LT100\r\n"
+               "enu : English.lng\t : 1.00 - 1.00 : ENGLISH : LT100\tSuccess\r\n"
+               "jpn : Japanese.lng\t : 1.00 - 1.00 : JAPANESE : LT100\tSuccess\r\n"
+               "\r\n"
+               "LT200 : " + machines + "LT200\r\n"
+               "enu : English.lng\t : 2.00 - 2.00 : ENGLISH : LT200\tSuccess\r\n"
+               "jpn : Japanese.lng\t : 2.00 - 2.00 : JAPANESE : LT200\tSuccess\r\n"
+               "deu : German.lng\t : 2.00 - 2.00 : GERMAN : LT200\tSuccess\r\n"
+               "\r\n";
+    }
+
+    ScopedFolder m_folder{"config-report"};
+    std::unique_ptr<ScopedLanguageFiles> m_files;
+};
+
+TEST_F(ConfigurationReportRunTest, CheckInifileWritesTheWholeReport)
+{
+    EXPECT_TRUE(Run("/CheckInifile").boxes.empty());
+    std::string bytes = ReadTextFile(ReportPath());
+    EXPECT_EQ(std::string::npos, bytes.find("\xEF\xBB\xBF")) << "no byte-order mark";
+    EXPECT_EQ(CleanReport(), ReadReport(ReportPath()));
+}
+
+TEST_F(ConfigurationReportRunTest, EachRunStartsTheReportAfresh)
+{
+    UseConfig(WithSection(kTestConfig, "Localize", "Lomarel=enu\r\nFaxsetup=enu\r\n"));
+    // Faults do not stop the report run, and it shows nothing of its own.
+    EXPECT_TRUE(Run("/CheckInifile").boxes.empty());
+    EXPECT_NE(std::string::npos, ReadReport(ReportPath()).find("Faxsetup は、無効なAPI名です。"));
+
+    UseConfig(kTestConfig);
+    Run("/checkinifile");
+    EXPECT_EQ(CleanReport(), ReadReport(ReportPath()));
+}
+
+TEST_F(ConfigurationReportRunTest, ReportThatCannotBeOpenedIsAnnounced)
+{
+    ASSERT_TRUE(CreateDirectoryA(ReportPath().c_str(), nullptr));
+    ProgramRun run = Run("/CheckInifile");
+    ASSERT_EQ(1u, run.boxes.size());
+    EXPECT_EQ("Can't open file " + ReportPath() + ", error = 5\n", run.boxes[0].text);
+    EXPECT_EQ("Error", run.boxes[0].caption);  // the system's own caption
+    EXPECT_FALSE(run.boxes[0].hasIcon);
+}
+
+TEST_F(ConfigurationReportRunTest, InconsistentInstallationDoesNotStart)
+{
+    UseConfig(WithSection(kTestConfig, "Link", "ENU=https://support.lomarel.example/en\r\n"));
+    ExpectMissingFile("");
+
+    UseConfig(kTestConfig);
+    DeleteFileA(LanguageFilePath(m_folder.Path(), "LT200", "German").c_str());
+    ExpectMissingFile("/F 1");
+    // The silent check writes no report.
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(ReportPath().c_str()));
+}
+
+}  // namespace
