@@ -24,3 +24,9 @@ wine reg add "$key" /f >/dev/null 2>&1
 wine "$build/dist/Zembrak.exe" /A "$key"
 answer=$(wine reg query "$key" /v LangDwmResult 2>/dev/null | tr -d '\r' | awk '/LangDwmResult/ {print $3}')
 echo "== LangDwmResult = $((answer)) supported printer(s) (expected 1: only the LP-5300 driver is configured)"
+
+echo "== Checking the configuration: Zembrak.exe /CheckInifile"
+rm -f "$build/dist/error.log"
+wine "$build/dist/Zembrak.exe" /CheckInifile
+echo "== $build/dist/error.log (code page 932, shown as UTF-8):"
+iconv -f CP932 -t UTF-8 "$build/dist/error.log" | tr -d '\r' | sed 's/^/   /'
