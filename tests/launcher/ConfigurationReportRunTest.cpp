@@ -6,6 +6,7 @@
 #include <string>
 
 #include "ConfigText.h"
+#include "ExpectedReport.h"
 #include "LanguageFiles.h"
 #include "ProgramFiles.h"
 #include "ProgramRun.h"
@@ -15,8 +16,6 @@
 namespace {
 
 const char kMissingFile[] = "Cannot run Lomarel - a required file is missing.";
-
-std::string Passed(const char* header) { return std::string(header) + "\r\ndone.\r\n\r\n"; }
 
 // The built Zembrak.exe in a folder of its own, with a configuration and its language files.
 class ConfigurationReportRunTest : public ::testing::Test {
@@ -64,20 +63,7 @@ protected:
     std::string CleanReport() const
     {
         std::string machines = m_folder.Path() + "\\";
-        return Passed("[Revision] セクション チェック") +
-               Passed("[LanguageVersion] セクション チェック") +
-               Passed("[Drivers] セクション チェック") + Passed("[Models] セクション チェック") +
-               Passed("[ModelID] セクション チェック") + Passed("[Language] セクション") +
-               Passed("[LanguageName] セクション チェック") +
-               Passed("[Machines] セクション 言語識別子チェック") +
-               Passed("[Machines] セクション 機種名チェック") +
-               Passed("[Localize] セクション API名チェック") +
-               Passed("[Localize] セクション 言語識別子チェック") +
-               Passed("[Link] セクション チェック") + Passed("[Fax Machine] セクション チェック") +
-               Passed("[Fax Destination] セクション チェック") +
-               Passed("[Fax Country Code] セクション チェック") +
-               Passed("[Driver And Model] セクション チェック") +
-               "表示言語 チェック\r\n"
+        return expected_report::CleanSections(true) + expected_report::kDisplayLanguages +
                "\r\n"
                "LT100 : " + machines + "LT100\r\n"
                "enu : English.lng\t : 1.00 - 1.00 : ENGLISH : LT100\tSuccess\r\n"
