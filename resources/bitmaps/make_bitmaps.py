@@ -54,6 +54,14 @@ class Canvas:
                     paint = color(px, py) if callable(color) else color
                     row[x] = mix(row[x], paint, coverage)
 
+    def soft_shadow(self, cx, cy, rx, ry, strength):
+        """A blurred elliptic shadow on the ground under an object."""
+        for y in range(max(0, int(cy - 3 * ry)), min(self.height, int(cy + 3 * ry) + 1)):
+            row = self.pixels[y]
+            for x in range(max(0, int(cx - 2 * rx)), min(self.width, int(cx + 2 * rx) + 1)):
+                spread = ((x + 0.5 - cx) / rx) ** 2 + ((y + 0.5 - cy) / ry) ** 2
+                row[x] = mix(row[x], (0, 0, 0), strength * math.exp(-spread * 1.5))
+
     def save(self, name):
         stride = (self.width * 3 + 3) & ~3
         body = bytearray()
@@ -90,11 +98,6 @@ def ring(cx, cy, radius, width):
     return lambda x, y: abs(math.hypot(x - cx, y - cy) - radius) - width / 2
 
 
-def ellipse(cx, cy, rx, ry):
-    # Good enough near the edge for soft shadows.
-    return lambda x, y: (math.hypot((x - cx) / rx, (y - cy) / ry) - 1) * min(rx, ry)
-
-
 def triangle(ax, ay, bx, by, cx, cy):
     edges = ((ax, ay, bx, by), (bx, by, cx, cy), (cx, cy, ax, ay))
 
@@ -114,6 +117,12 @@ def vertical(top_color, bottom_color, y0, y1):
 
 # ---- Pictures ----------------------------------------------------------------------------
 
+def outline(canvas, x0, y0, x1, y1, radius):
+    """A faint edge, so that white paper stays visible on a light background."""
+    canvas.fill(rounded_box(x0 - 0.8, y0 - 0.8, x1 + 0.8, y1 + 0.8, radius + 0.8), rgb('7f8fa3'), 0.45,
+                box=(x0 - 1, y0 - 1, x1 + 1, y1 + 1))
+
+
 def draw_printer(canvas, left, top, scale):
     """A desktop laser printer with its operator panel, in the product's house style."""
     def s(value):
@@ -122,11 +131,11 @@ def draw_printer(canvas, left, top, scale):
     def box(x0, y0, x1, y1):
         return (left + s(x0), top + s(y0), left + s(x1), top + s(y1))
 
-    shadow = ellipse(left + s(54), top + s(84), s(58), s(6))
-    canvas.fill(shadow, (0, 0, 0), 0.35, box(-8, 74, 116, 94), softness=s(6))
+    canvas.soft_shadow(left + s(54), top + s(84), s(60), s(5), 0.45)
 
     # Paper in the input tray behind the lid.
     x0, y0, x1, y1 = box(20, 0, 88, 30)
+    outline(canvas, x0, y0, x1, y1, s(1.5))
     canvas.fill(rounded_box(x0, y0, x1, y1, s(1.5)), rgb('f7f9fc'), box=(x0, y0, x1, y1))
     canvas.fill(rounded_box(x0, y1 - s(4), x1, y1, 0), rgb('d8dee8'), box=(x0, y1 - s(4), x1, y1))
 
@@ -156,6 +165,7 @@ def draw_printer(canvas, left, top, scale):
     x0, y0, x1, y1 = box(10, 58, 98, 63)
     canvas.fill(rounded_box(x0, y0, x1, y1, s(2)), rgb('2a3440'), box=(x0, y0, x1, y1))
     x0, y0, x1, y1 = box(18, 60, 90, 90)
+    outline(canvas, x0, y0, x1, y1, s(1.5))
     canvas.fill(rounded_box(x0, y0, x1, y1, s(1.5)), vertical(rgb('ffffff'), rgb('eef2f7'), y0, y1),
                 box=(x0, y0, x1, y1))
     for index, length in enumerate((52, 60, 44, 56)):
@@ -213,7 +223,7 @@ def version_image():
         canvas.pixels[0][x] = canvas.pixels[height - 1][x] = border
     for y in range(height):
         canvas.pixels[y][0] = canvas.pixels[y][width - 1] = border
-    draw_printer(canvas, 14, 8, 0.92)
+    draw_printer(canvas, 21, 10, 0.8)
     canvas.save('DefaultVersionImage.bmp')
 
 
