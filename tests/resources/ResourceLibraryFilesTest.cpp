@@ -201,7 +201,7 @@ TEST(ResourceLibraryFiles, AreResourceOnlyLibrariesOfTheCheckedVersions)
         int m_nMajor;
         WORD m_language;
     };
-    std::vector<Expected> libraries = {{"Sorbelt.dll", IMAGE_LIBRARY_VERSION_TEXT, 1, 0x0000}};
+    std::vector<Expected> libraries = {{"Sorbelt.dll", IMAGE_LIBRARY_VERSION_TEXT, 1, 0x0409}};
     for (const TextFamily& family : kTextFamilies) {
         libraries.push_back({std::string(family.m_pszPrefix) + "enu.dll", TEXT_LIBRARY_VERSION_TEXT, 2, 0x0409});
         libraries.push_back({std::string(family.m_pszPrefix) + "jpn.dll", TEXT_LIBRARY_VERSION_TEXT, 2, 0x0411});
