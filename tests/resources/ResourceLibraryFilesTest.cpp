@@ -19,27 +19,24 @@ namespace {
 
 const char* const kLanguages[] = {"enu", "jpn"};
 
-const std::vector<UINT> kSharedTextIds = {
-    IDS_SHEET_TITLE_FORMAT, IDS_MESSAGE_CAPTION_FORMAT, IDS_FINISH_BUTTON, IDS_NEXT_BUTTON,
-    IDS_BACK_BUTTON, IDS_CANCEL_BUTTON, IDS_PRINTER_NAME_COLUMN, IDS_PRINTER_PORT_COLUMN,
-    IDS_PRINTER_COMMENT_COLUMN, IDS_PRINTER_LOCATION_COLUMN, IDS_NO_PRINTER_INSTALLED,
-    IDS_ASK_NO_SUPPORTED_PRINTER, IDS_MODEL_COLUMN};
+const std::vector<UINT> kSharedTextIds = {IDS_SHEET_TITLE_FORMAT, IDS_MESSAGE_CAPTION_FORMAT,
+    IDS_FINISH_BUTTON, IDS_NEXT_BUTTON, IDS_BACK_BUTTON, IDS_CANCEL_BUTTON, IDS_PRINTER_NAME_COLUMN,
+    IDS_PRINTER_PORT_COLUMN, IDS_PRINTER_COMMENT_COLUMN, IDS_PRINTER_LOCATION_COLUMN,
+    IDS_NO_PRINTER_INSTALLED, IDS_ASK_NO_SUPPORTED_PRINTER, IDS_MODEL_COLUMN};
 
-const std::vector<UINT> kDownloadTextIds = {
-    IDS_DOWNLOAD_BUTTON, IDS_MESSAGE_LANGUAGE_COLUMN, IDS_MENU_PRINT_DOCUMENT,
-    IDS_VERSION_RANGE_FORMAT, IDS_VERSION_SINGLE_FORMAT, IDS_DOWNLOAD_DOCUMENT,
+const std::vector<UINT> kDownloadTextIds = {IDS_DOWNLOAD_BUTTON, IDS_MESSAGE_LANGUAGE_COLUMN,
+    IDS_MENU_PRINT_DOCUMENT, IDS_VERSION_RANGE_FORMAT, IDS_VERSION_SINGLE_FORMAT, IDS_DOWNLOAD_DOCUMENT,
     IDS_PRINTER_ON_PORT_FORMAT, IDS_CONFIRM_JAPANESE_PANEL, IDS_CONFIRM_OTHER_PANEL};
 
-const std::vector<UINT> kFaxTextIds = {
-    IDS_SEND_BUTTON, IDS_INTRO_COUNTRY_SKIPPED, IDS_INTRO_TIME_SKIPPED, IDS_INTRO_BOTH_SKIPPED,
-    IDS_SELECTED_PRINTER_PREFIX, IDS_SELECTED_MODEL_PREFIX, IDS_SELECTED_COUNTRY_PREFIX,
-    IDS_NO_PRINTER_SELECTED, IDS_NO_MODEL_SELECTED, IDS_NO_COUNTRY_SELECTED,
+const std::vector<UINT> kFaxTextIds = {IDS_SEND_BUTTON, IDS_INTRO_COUNTRY_SKIPPED, IDS_INTRO_TIME_SKIPPED,
+    IDS_INTRO_BOTH_SKIPPED, IDS_SELECTED_PRINTER_PREFIX, IDS_SELECTED_MODEL_PREFIX,
+    IDS_SELECTED_COUNTRY_PREFIX, IDS_NO_PRINTER_SELECTED, IDS_NO_MODEL_SELECTED, IDS_NO_COUNTRY_SELECTED,
     IDS_FAX_COUNTRY_COLUMN, IDS_FAX_SETTINGS_DOCUMENT, IDS_PRINTER_PAUSED, IDS_PRINTER_OFFLINE,
-    IDS_PRINTER_HAS_JOBS, IDS_TCPIP_ADDRESS_MISSING, IDS_LPR_ADDRESS_MISSING,
-    IDS_PRINTER_NOT_ANSWERING};
+    IDS_PRINTER_HAS_JOBS, IDS_TCPIP_ADDRESS_MISSING, IDS_LPR_ADDRESS_MISSING, IDS_PRINTER_NOT_ANSWERING};
 
 // Spooler document names are plain ASCII in every language.
-const std::set<UINT> kDocumentNameIds = {IDS_MENU_PRINT_DOCUMENT, IDS_DOWNLOAD_DOCUMENT, IDS_FAX_SETTINGS_DOCUMENT};
+const std::set<UINT> kDocumentNameIds
+    = {IDS_MENU_PRINT_DOCUMENT, IDS_DOWNLOAD_DOCUMENT, IDS_FAX_SETTINGS_DOCUMENT};
 
 std::vector<UINT> Join(std::vector<UINT> first, const std::vector<UINT>& second)
 {
@@ -48,7 +45,7 @@ std::vector<UINT> Join(std::vector<UINT> first, const std::vector<UINT>& second)
 }
 
 struct TextFamily {
-    const char* m_pszPrefix;  // file name before the language code
+    const char* m_pszPrefix; // file name before the language code
     std::vector<UINT> m_ids;
 };
 
@@ -57,7 +54,10 @@ const TextFamily kTextFamilies[] = {
     {"Pluvet", Join(kSharedTextIds, kFaxTextIds)},
 };
 
-std::string LibraryPath(const std::string& fileName) { return InstallFolder() + "Resource\\" + fileName; }
+std::string LibraryPath(const std::string& fileName)
+{
+    return InstallFolder() + "Resource\\" + fileName;
+}
 
 // One library mapped as data for the lifetime of the object, as the programs read it.
 class ResourceFile {
@@ -111,7 +111,9 @@ std::string FileVersionOf(const std::string& path, WORD* pLanguage)
         return "";
     WORD* pTranslation = nullptr;
     UINT size = 0;
-    if (!VerQueryValueA(block.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&pTranslation), &size) || size < 4)
+    if (!VerQueryValueA(
+            block.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&pTranslation), &size)
+        || size < 4)
         return "";
     *pLanguage = pTranslation[0];
     char query[64];
@@ -128,7 +130,8 @@ std::string Lower(std::string text)
     return text;
 }
 
-std::vector<std::pair<std::string, std::string>> ReadSection(const std::string& iniPath, const char* pszSection)
+std::vector<std::pair<std::string, std::string>> ReadSection(
+    const std::string& iniPath, const char* pszSection)
 {
     std::vector<char> buffer(32768);
     DWORD length = GetPrivateProfileSectionA(pszSection, buffer.data(), buffer.size(), iniPath.c_str());
@@ -136,13 +139,15 @@ std::vector<std::pair<std::string, std::string>> ReadSection(const std::string& 
     for (const char* p = buffer.data(); p < buffer.data() + length && *p; p += strlen(p) + 1) {
         std::string entry(p);
         size_t equals = entry.find('=');
-        entries.emplace_back(entry.substr(0, equals), equals == std::string::npos ? "" : entry.substr(equals + 1));
+        entries.emplace_back(
+            entry.substr(0, equals), equals == std::string::npos ? "" : entry.substr(equals + 1));
     }
     return entries;
 }
 
 // Panel languages and fax country codes that the demo and the test configuration use.
-void CollectConfiguredNames(const std::string& iniPath, std::set<std::string>* pLanguages, std::set<std::string>* pCountryCodes)
+void CollectConfiguredNames(
+    const std::string& iniPath, std::set<std::string>* pLanguages, std::set<std::string>* pCountryCodes)
 {
     for (const auto& entry : ReadSection(iniPath, "Language"))
         pLanguages->insert(Lower(entry.first));
@@ -157,7 +162,7 @@ void CollectConfiguredNames(const std::string& iniPath, std::set<std::string>* p
 
 struct PairTable {
     std::vector<std::string> m_keys;
-    std::vector<std::wstring> m_names;  // wide: a Japanese name read as ANSI here is all '?'
+    std::vector<std::wstring> m_names; // wide: a Japanese name read as ANSI here is all '?'
 };
 
 // Both halves of a pair table; the names run exactly as far as the keys.
@@ -169,14 +174,16 @@ PairTable ReadPairTable(const ResourceFile& file, UINT firstKey, UINT firstName)
     EXPECT_EQ(L"", file.WideText(firstName + table.m_keys.size())) << "a name without its key";
     EXPECT_EQ(0, std::count(table.m_names.begin(), table.m_names.end(), L"")) << "a key without its name";
     EXPECT_EQ(table.m_keys.size(), std::set<std::string>(table.m_keys.begin(), table.m_keys.end()).size());
-    EXPECT_EQ(table.m_names.size(), std::set<std::wstring>(table.m_names.begin(), table.m_names.end()).size());
+    EXPECT_EQ(
+        table.m_names.size(), std::set<std::wstring>(table.m_names.begin(), table.m_names.end()).size());
     return table;
 }
 
 void ExpectFormatWith(const std::string& text, const std::set<std::string>& placeholders)
 {
     std::set<std::string> found;
-    for (size_t percent = text.find('%'); percent != std::string::npos; percent = text.find('%', percent + 1)) {
+    for (size_t percent = text.find('%'); percent != std::string::npos;
+         percent = text.find('%', percent + 1)) {
         size_t end = text.find('s', percent);
         ASSERT_NE(std::string::npos, end) << text;
         found.insert(text.substr(percent, end - percent + 1));
@@ -191,7 +198,7 @@ SIZE BitmapSize(HBITMAP hBitmap)
     return SIZE{info.bmWidth, info.bmHeight};
 }
 
-}  // namespace
+} // namespace
 
 TEST(ResourceLibraryFiles, AreResourceOnlyLibrariesOfTheCheckedVersions)
 {
@@ -203,8 +210,10 @@ TEST(ResourceLibraryFiles, AreResourceOnlyLibrariesOfTheCheckedVersions)
     };
     std::vector<Expected> libraries = {{"Sorbelt.dll", IMAGE_LIBRARY_VERSION_TEXT, 1, 0x0409}};
     for (const TextFamily& family : kTextFamilies) {
-        libraries.push_back({std::string(family.m_pszPrefix) + "enu.dll", TEXT_LIBRARY_VERSION_TEXT, 2, 0x0409});
-        libraries.push_back({std::string(family.m_pszPrefix) + "jpn.dll", TEXT_LIBRARY_VERSION_TEXT, 2, 0x0411});
+        libraries.push_back(
+            {std::string(family.m_pszPrefix) + "enu.dll", TEXT_LIBRARY_VERSION_TEXT, 2, 0x0409});
+        libraries.push_back(
+            {std::string(family.m_pszPrefix) + "jpn.dll", TEXT_LIBRARY_VERSION_TEXT, 2, 0x0411});
     }
     for (const Expected& library : libraries) {
         SCOPED_TRACE(library.m_fileName);
@@ -218,11 +227,13 @@ TEST(ResourceLibraryFiles, AreResourceOnlyLibrariesOfTheCheckedVersions)
         HMODULE hModule = LoadLibraryA(LibraryPath(library.m_fileName).c_str());
         ASSERT_NE(nullptr, hModule);
         auto* pBase = reinterpret_cast<BYTE*>(hModule);
-        auto* pHeaders = reinterpret_cast<IMAGE_NT_HEADERS32*>(pBase + reinterpret_cast<IMAGE_DOS_HEADER*>(pBase)->e_lfanew);
+        auto* pHeaders = reinterpret_cast<IMAGE_NT_HEADERS32*>(
+            pBase + reinterpret_cast<IMAGE_DOS_HEADER*>(pBase)->e_lfanew);
         EXPECT_EQ(IMAGE_FILE_MACHINE_I386, pHeaders->FileHeader.Machine);
         EXPECT_TRUE(pHeaders->FileHeader.Characteristics & IMAGE_FILE_DLL);
         EXPECT_EQ(0u, pHeaders->OptionalHeader.AddressOfEntryPoint);
-        const IMAGE_DATA_DIRECTORY& imports = pHeaders->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+        const IMAGE_DATA_DIRECTORY& imports
+            = pHeaders->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
         if (imports.Size != 0) {
             EXPECT_EQ(0u, reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(pBase + imports.VirtualAddress)->Name);
         }
@@ -251,16 +262,17 @@ TEST(ResourceLibraryFiles, EnglishIsAsciiAndJapaneseFitsCodePage932)
         for (UINT id : family.m_ids) {
             SCOPED_TRACE(std::string(family.m_pszPrefix) + " text " + std::to_string(id));
             std::wstring englishText = english.WideText(id);
-            EXPECT_TRUE(std::all_of(englishText.begin(), englishText.end(), [](wchar_t c) { return c < 0x80; }));
+            EXPECT_TRUE(
+                std::all_of(englishText.begin(), englishText.end(), [](wchar_t c) { return c < 0x80; }));
 
             std::wstring text = japanese.WideText(id);
-            bool bJapanese = std::any_of(text.begin(), text.end(), [](wchar_t c) {
-                return (c >= 0x3040 && c <= 0x30FF) || (c >= 0x4E00 && c <= 0x9FFF);
-            });
+            bool bJapanese = std::any_of(text.begin(), text.end(),
+                [](wchar_t c) { return (c >= 0x3040 && c <= 0x30FF) || (c >= 0x4E00 && c <= 0x9FFF); });
             EXPECT_EQ(!kDocumentNameIds.count(id), bJapanese);
             // A character outside the Japanese ANSI code page would reach the screen as '?'.
             BOOL bLost = FALSE;
-            WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, text.c_str(), text.size(), nullptr, 0, nullptr, &bLost);
+            WideCharToMultiByte(
+                932, WC_NO_BEST_FIT_CHARS, text.c_str(), text.size(), nullptr, 0, nullptr, &bLost);
             EXPECT_FALSE(bLost);
         }
     }
@@ -292,18 +304,29 @@ TEST(ResourceLibraryFiles, PairTablesCoverTheConfiguredLanguagesAndCountries)
     }
     ASSERT_TRUE(languages.count("jpn") && languages.count("eng") && countryCodes.count("49"));
 
-    PairTable englishLanguages = ReadPairTable(ResourceFile("Nivadenu.dll"), IDS_MESSAGE_LANGUAGE_KEY_FIRST, IDS_MESSAGE_LANGUAGE_NAME_FIRST);
-    PairTable japaneseLanguages = ReadPairTable(ResourceFile("Nivadjpn.dll"), IDS_MESSAGE_LANGUAGE_KEY_FIRST, IDS_MESSAGE_LANGUAGE_NAME_FIRST);
+    PairTable englishLanguages = ReadPairTable(
+        ResourceFile("Nivadenu.dll"), IDS_MESSAGE_LANGUAGE_KEY_FIRST, IDS_MESSAGE_LANGUAGE_NAME_FIRST);
+    PairTable japaneseLanguages = ReadPairTable(
+        ResourceFile("Nivadjpn.dll"), IDS_MESSAGE_LANGUAGE_KEY_FIRST, IDS_MESSAGE_LANGUAGE_NAME_FIRST);
     EXPECT_EQ(englishLanguages.m_keys, japaneseLanguages.m_keys);
     for (const std::string& language : languages)
-        EXPECT_EQ(1, std::count(englishLanguages.m_keys.begin(), englishLanguages.m_keys.end(), language)) << language;
+        EXPECT_EQ(1, std::count(englishLanguages.m_keys.begin(), englishLanguages.m_keys.end(), language))
+            << language;
 
-    PairTable englishCountries = ReadPairTable(ResourceFile("Pluvetenu.dll"), IDS_FAX_COUNTRY_CODE_FIRST, IDS_FAX_COUNTRY_NAME_FIRST);
-    PairTable japaneseCountries = ReadPairTable(ResourceFile("Pluvetjpn.dll"), IDS_FAX_COUNTRY_CODE_FIRST, IDS_FAX_COUNTRY_NAME_FIRST);
+    PairTable englishCountries = ReadPairTable(
+        ResourceFile("Pluvetenu.dll"), IDS_FAX_COUNTRY_CODE_FIRST, IDS_FAX_COUNTRY_NAME_FIRST);
+    PairTable japaneseCountries = ReadPairTable(
+        ResourceFile("Pluvetjpn.dll"), IDS_FAX_COUNTRY_CODE_FIRST, IDS_FAX_COUNTRY_NAME_FIRST);
     EXPECT_EQ(englishCountries.m_keys, japaneseCountries.m_keys);
     for (const std::string& code : countryCodes)
-        EXPECT_EQ(1, std::count(englishCountries.m_keys.begin(), englishCountries.m_keys.end(), code)) << code;
-    EXPECT_EQ(L"Japan", englishCountries.m_names[std::find(englishCountries.m_keys.begin(), englishCountries.m_keys.end(), "81") - englishCountries.m_keys.begin()]);
+        EXPECT_EQ(1, std::count(englishCountries.m_keys.begin(), englishCountries.m_keys.end(), code))
+            << code;
+    // Codes and names stay paired in both languages.
+    size_t japan = std::find(englishCountries.m_keys.begin(), englishCountries.m_keys.end(), "81")
+        - englishCountries.m_keys.begin();
+    ASSERT_LT(japan, englishCountries.m_names.size());
+    EXPECT_EQ(L"Japan", englishCountries.m_names[japan]);
+    EXPECT_EQ(L"\u65e5\u672c", japaneseCountries.m_names[japan]);
 }
 
 TEST(ResourceLibraryFiles, ImagesLoadAtTheirSizes)
@@ -311,14 +334,16 @@ TEST(ResourceLibraryFiles, ImagesLoadAtTheirSizes)
     ResourceFile images("Sorbelt.dll");
     ASSERT_NE(nullptr, images.Handle());
     auto load = [&](UINT id, int width, int height, UINT flags) {
-        return static_cast<HBITMAP>(LoadImageA(images.Handle(), MAKEINTRESOURCEA(id), IMAGE_BITMAP, width, height, flags));
+        return static_cast<HBITMAP>(
+            LoadImageA(images.Handle(), MAKEINTRESOURCEA(id), IMAGE_BITMAP, width, height, flags));
     };
     struct Expected {
         UINT m_id;
         LONG m_width, m_height;
     };
-    for (Expected image : {Expected{IDB_WIZARD_SIDE_PICTURE, 164, 314}, Expected{IDB_DEFAULT_VERSION_IMAGE, 128, 96},
-                           Expected{IDB_SORT_ASCENDING_ARROW, 9, 5}, Expected{IDB_SORT_DESCENDING_ARROW, 9, 5}}) {
+    for (Expected image :
+        {Expected{IDB_WIZARD_SIDE_PICTURE, 164, 314}, Expected{IDB_DEFAULT_VERSION_IMAGE, 128, 96},
+            Expected{IDB_SORT_ASCENDING_ARROW, 9, 5}, Expected{IDB_SORT_DESCENDING_ARROW, 9, 5}}) {
         HBITMAP hBitmap = load(image.m_id, 0, 0, 0);
         ASSERT_NE(nullptr, hBitmap) << image.m_id;
         SIZE size = BitmapSize(hBitmap);
