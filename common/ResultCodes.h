@@ -16,6 +16,12 @@ enum ResultCode : int {
     ERR_PRINTER_ENUM_FAILED = 0x40003,
     ERR_PRINTER_NO_DATA = 0x40004,
 
+    // spooler job
+    ERR_OPEN_PRINTER = 0x60001,
+    ERR_START_DOC = 0x60002,
+    ERR_WRITE_PRINTER = 0x60003,
+    ERR_OPEN_FILE = 0x60004,
+
     // configuration file
     ERR_INI_READ = 0x70002,
     ERR_INI_MODEL = 0x70004,

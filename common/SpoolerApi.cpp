@@ -1,5 +1,6 @@
 #include "SpoolerApi.h"
 
 SpoolerApi g_SpoolerApi = {
-    ::EnumPrintersA,
+    ::EnumPrintersA, ::OpenPrinterA,  ::GetPrinterDriverA, ::StartDocPrinterA,
+    ::WritePrinter,  ::EndDocPrinter, ::ClosePrinter,
 };

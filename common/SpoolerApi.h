@@ -2,10 +2,18 @@
 #include <windows.h>
 
 // Every spooler call goes through this table so that a test can produce states Wine cannot
-// (an enumeration that needs no data, a failing second call). It points at the real functions.
+// (an enumeration that needs no data, a refused document, a failing write) and observe what a
+// job hands to the spooler. It points at the real functions.
 struct SpoolerApi {
     BOOL(WINAPI* EnumPrintersA)(DWORD flags, LPSTR name, DWORD level, LPBYTE buffer, DWORD size,
                                 LPDWORD needed, LPDWORD returned);
+    BOOL(WINAPI* OpenPrinterA)(LPSTR printerName, LPHANDLE printer, LPPRINTER_DEFAULTSA defaults);
+    BOOL(WINAPI* GetPrinterDriverA)(HANDLE printer, LPSTR environment, DWORD level, LPBYTE buffer,
+                                    DWORD size, LPDWORD needed);
+    DWORD(WINAPI* StartDocPrinterA)(HANDLE printer, DWORD level, LPBYTE docInfo);
+    BOOL(WINAPI* WritePrinter)(HANDLE printer, LPVOID data, DWORD size, LPDWORD written);
+    BOOL(WINAPI* EndDocPrinter)(HANDLE printer);
+    BOOL(WINAPI* ClosePrinter)(HANDLE printer);
 };
 
 extern SpoolerApi g_SpoolerApi;
