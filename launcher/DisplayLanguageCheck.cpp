@@ -89,6 +89,16 @@ std::string JoinWithCommas(const std::vector<std::string>& items)
     return joined;
 }
 
+// What a machine's language files must say, looked up once per machine rather than once per file
+// (each lookup walks the machines).
+struct MachineValues {
+    std::string name;
+    bool hasVersion;
+    std::string version;
+    bool hasModelId;
+    std::string modelId;
+};
+
 class DisplayLanguageChecker {
 public:
     DisplayLanguageChecker(CIniConfig& config, CReportSink& report)
@@ -100,9 +110,9 @@ public:
 
 private:
     void CheckMachine(const std::string& machine, const std::string& languages);
-    std::string CheckLanguage(const std::string& machine, const std::string& languageId,
+    std::string CheckLanguage(const MachineValues& machine, const std::string& languageId,
                               std::vector<std::string>& unlisted);
-    std::string CompareHeader(const std::string& machine, const std::string& languageId,
+    std::string CompareHeader(const MachineValues& machine, const std::string& languageId,
                               const std::string& path, const CLanguageFileHeader& header);
     void Fault(const std::string& text);
 
@@ -144,16 +154,20 @@ void DisplayLanguageChecker::CheckMachine(const std::string& machine, const std:
     GetLanguageFilePath(m_config, machine, kDummyLanguage, dummyPath);
     m_strSummary += machine + " : " + UpToLastBackslash(dummyPath) + kLineEnd;
 
+    MachineValues values;
+    values.name = machine;
+    values.hasVersion = m_config.GetLanguageVersion(machine.c_str(), values.version);
+    values.hasModelId = m_config.GetModelId(machine.c_str(), values.modelId);
     std::vector<std::string> unlisted;
     for (const std::string& languageId : SplitAtCommas(languages))
-        m_strSummary += CheckLanguage(machine, languageId, unlisted);
+        m_strSummary += CheckLanguage(values, languageId, unlisted);
     m_strSummary += kLineEnd;
     if (!unlisted.empty())
         Fault(FormatText(kLanguageNameMissing, JoinWithCommas(unlisted).c_str()));
 }
 
 // Returns the language's summary line.
-std::string DisplayLanguageChecker::CheckLanguage(const std::string& machine,
+std::string DisplayLanguageChecker::CheckLanguage(const MachineValues& machine,
                                                   const std::string& languageId,
                                                   std::vector<std::string>& unlisted)
 {
@@ -163,7 +177,7 @@ std::string DisplayLanguageChecker::CheckLanguage(const std::string& machine,
         return line + " LangID error" + kLineEnd;
     }
     std::string path;
-    if (!GetLanguageFilePath(m_config, machine, languageId, path)) {
+    if (!GetLanguageFilePath(m_config, machine.name, languageId, path)) {
         Fault(kLanguageFilePathFailed);
         return line + " Failed to get file path" + kLineEnd;
     }
@@ -179,27 +193,27 @@ std::string DisplayLanguageChecker::CheckLanguage(const std::string& machine,
 }
 
 // The header's values against the configuration, each compared exactly.
-std::string DisplayLanguageChecker::CompareHeader(const std::string& machine,
+std::string DisplayLanguageChecker::CompareHeader(const MachineValues& machine,
                                                   const std::string& languageId,
                                                   const std::string& path,
                                                   const CLanguageFileHeader& header)
 {
     int faultsBefore = m_nFaultCount;
-    std::string configured;
 
     const std::string version = header.GetVersion1Max();
     std::string line = " : " + header.GetVersion1Min() + " - " + version;
-    if (!m_config.GetLanguageVersion(machine.c_str(), configured)) {
+    if (!machine.hasVersion) {
         Fault(kLanguageVersionMissing);
         line += " not found";
-    } else if (configured != version) {
-        Fault(FormatText(kHeaderVersionMismatch, path.c_str(), version.c_str(), configured.c_str()));
+    } else if (machine.version != version) {
+        Fault(FormatText(kHeaderVersionMismatch, path.c_str(), version.c_str(),
+                         machine.version.c_str()));
         line += " Version error";
     }
 
     const std::string language = header.GetLanguage();
     line += " : " + language;
-    std::string languageName;
+    std::string languageName, configured;
     m_config.GetLanguageName(languageId.c_str(), languageName);
     if (!m_config.GetHeaderLanguageName(languageName.c_str(), configured)) {
         Fault(FormatText(kLanguageNameMissing, languageName.c_str()));
@@ -212,12 +226,13 @@ std::string DisplayLanguageChecker::CompareHeader(const std::string& machine,
 
     const std::string printer = header.GetPrinter();
     line += " : " + printer;
-    if (!m_config.GetModelId(machine.c_str(), configured)) {
+    if (!machine.hasModelId) {
         Fault(kModelIdMissing);
         line += " not found";
-    } else if (configured != printer) {
-        Fault(FormatText(kHeaderModelMismatch, path.c_str(), printer.c_str(), configured.c_str()));
-        line += " ModelID error (" + configured + ")";
+    } else if (machine.modelId != printer) {
+        Fault(FormatText(kHeaderModelMismatch, path.c_str(), printer.c_str(),
+                         machine.modelId.c_str()));
+        line += " ModelID error (" + machine.modelId + ")";
     }
 
     return line + (m_nFaultCount == faultsBefore ? "\tSuccess" : "\tFailed") + kLineEnd;
