@@ -2,7 +2,8 @@
 # Times "Zembrak.exe /CheckInifile" under Wine on synthetic installations of 50, 100 and 200
 # machines with 20 languages each (1000 to 4000 language files), against a trivial Windows
 # program started the same way in the same run, and prints the time per language file.
-# Not part of the test suite. Usage: bench/check-inifile.sh [runs per measurement, default 5]
+# Not part of the test suite. Usage, after scripts/setup.sh has configured build/:
+#   bench/check-inifile.sh [runs per measurement, default 5]
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=$here/build
