@@ -10,9 +10,11 @@ std::string GetMainVersion()
     std::string path;
     if (!GetPathBesideProgram("Version.txt", path))
         return std::string();
-    char value[MAX_PATH];
-    DWORD length = GetPrivateProfileStringA("Version", "MainVersion", "", value, sizeof value,
-                                            path.c_str());
-    // A value cut to the buffer may end in the first half of a double-byte character.
-    return CutAtCharacter(std::string(value, length), sizeof value - 1);
+    // A value cut to the buffer in the middle of a double-byte character may leave that
+    // character's first half, or a byte never written, before the terminating zero; the
+    // count returned then includes it. So the text ends at the first zero of a cleared
+    // buffer, and a half character is dropped.
+    char value[MAX_PATH] = {};
+    GetPrivateProfileStringA("Version", "MainVersion", "", value, sizeof value, path.c_str());
+    return CutAtCharacter(value, sizeof value - 1);
 }

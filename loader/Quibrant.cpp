@@ -48,8 +48,7 @@ extern "C" HMODULE WINAPI VukLoadLanguageDLL(const char* relativePath)
     std::string path = FindLibrary(relativePath);
     if (path.empty())
         return nullptr;
-    return LoadLibraryExA(path.c_str(), nullptr,
-                          LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    return LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
 }
 
 extern "C" void WINAPI VukFreeLanguageDLL(HMODULE library)

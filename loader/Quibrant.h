@@ -10,8 +10,12 @@
 //   runs in, resolved from the configuration and the user's locale like every other interface
 //   language; when that file does not exist, "enu" is put in instead. Only the first "%s" is
 //   filled; the path is never used as a format.
-// - A library is mapped as a resource image: none of its code runs, and the handle serves
-//   LoadStringA, LoadImageA, FindResourceA and dialog templates.
+// - A library is mapped as a data file (LOAD_LIBRARY_AS_DATAFILE): none of its code runs, and
+//   the handle serves LoadStringA, LoadImageA, FindResourceA and the dialog templates of
+//   dialogs and property-sheet pages, on every Windows version and under Wine alike. (Mapping
+//   it as an image resource as well would also lock the file while it is loaded, but that
+//   flag is unknown before Windows Vista.) The handle is no module handle: GetProcAddress
+//   and GetModuleFileNameA do not work with it.
 // Returns 0 when the library does not exist, is no library, or its full path is too long.
 extern "C" HMODULE WINAPI VukLoadLanguageDLL(const char* relativePath);
 extern "C" void WINAPI VukFreeLanguageDLL(HMODULE library);
