@@ -43,11 +43,8 @@ void CVersionInfo::ReadStrings(const void* block)
     Translation* table = nullptr;
     UINT tableSize = 0;
     if (!VerQueryValueA(block, "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&table),
-                        &tableSize)) {
-        for (std::string& text : m_strTexts)
-            text.clear();
+                        &tableSize))
         return;
-    }
     for (UINT entry = 0; entry < tableSize / sizeof(Translation); ++entry) {
         for (int key = 0; key < KEY_COUNT; ++key) {
             char query[64];

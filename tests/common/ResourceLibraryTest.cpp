@@ -1,82 +1,102 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
-#include <commctrl.h>
 
 #include <string>
 
 #include "ProgramFiles.h"
+#include "Quibrant.h"
 #include "ResourceFiles.h"
 #include "ResourceLibrary.h"
 #include "ResourceModule.h"
 #include "TestConfig.h"
+#include "UserLocale.h"
 
 namespace {
 
+// Resource identifiers of the test text libraries; text 1 names the library's language.
 const UINT kLanguageText = 1;
 const UINT kImage = 2;
 const UINT kDialog = 100;
 const int kDialogText = 1001;
 
-INT_PTR CALLBACK IgnoreMessages(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
-
-SIZE BitmapSize(HBITMAP bitmap)
-{
-    BITMAP info = {};
-    GetObjectA(bitmap, sizeof info, &info);
-    return {info.bmWidth, info.bmHeight};
-}
-
-std::string ControlText(HWND window, int id)
-{
-    char text[64] = "";
-    GetDlgItemTextA(window, id, text, sizeof text);
-    return text;
-}
-
+// The test configuration (message download in enu and jpn) and a Resource folder beside the
+// test program that each case fills. CTest runs the program in another folder.
 class ResourceLibraryTest : public ::testing::Test {
 protected:
-    std::string TestLibrary(const char* language)
+    void AddTextLibrary(const std::string& language, const std::string& name)
     {
-        return TestProgramFolder() + "TestText" + language + ".dll";
+        m_resources.Add(TestProgramFolder() + "TestText" + language + ".dll", name);
+    }
+
+    // The language of the library that the loader loads for a path; "none" when none loads.
+    static std::string LanguageLoaded(const char* path)
+    {
+        CResourceLibrary library(path);
+        return library.IsLoaded() ? library.LoadText(kLanguageText) : "none";
     }
 
     ScopedIniFile m_ini{kTestConfig};
     ScopedResourceFolder m_resources{TestProgramFolder(), ScopedResourceFolder::EMPTY};
 };
 
-TEST_F(ResourceLibraryTest, PlainHolderGivesTextsAndImages)
+TEST_F(ResourceLibraryTest, LoaderFindsLibrariesBesideTheProgramAndFillsTheLanguage)
 {
-    m_resources.Add(TestLibrary("enu"), "Nivadenu.dll");
-    CResourceLibrary library;  // the message-download texts
-    ASSERT_TRUE(library.IsLoaded());
-    EXPECT_EQ("enu", library.LoadText(kLanguageText));
-    EXPECT_EQ("", library.LoadText(999));
+    ASSERT_EQ("ENU", UserLocale());
+    EXPECT_EQ("jpn", LanguageLoaded("TestTextjpn.dll"));
+    EXPECT_EQ("none", LanguageLoaded("Resource\\Text%s.dll"));  // neither the language nor enu
+    EXPECT_EQ("none", LanguageLoaded(std::string(300, 'a').c_str()));
+    EXPECT_EQ(nullptr, VukLoadLanguageDLL(nullptr));
 
-    HBITMAP bitmap = library.LoadBitmap(kImage);
-    ASSERT_NE(nullptr, bitmap);
-    SIZE size = BitmapSize(bitmap);
-    EXPECT_EQ(4, size.cx);
-    EXPECT_EQ(2, size.cy);
-    DeleteObject(bitmap);
-    bitmap = library.LoadBitmap(kImage, 40, 30);
-    size = BitmapSize(bitmap);
-    EXPECT_EQ(40, size.cx);
-    EXPECT_EQ(30, size.cy);
-    DeleteObject(bitmap);
-    EXPECT_EQ(nullptr, library.LoadBitmap(999));
+    AddTextLibrary("jpn", "Textjpn.dll");
+    AddTextLibrary("enu", "Textenu.dll");
+    EXPECT_EQ("enu", LanguageLoaded("Resource\\Text%s.dll"));
+    // The path is never used as a format.
+    AddTextLibrary("jpn", "%d%xenu.dll");
+    EXPECT_EQ("jpn", LanguageLoaded("Resource\\%d%x%s.dll"));
 }
 
-TEST_F(ResourceLibraryTest, MissingLibraryLoadsNothingAndSwitchesNothing)
+TEST_F(ResourceLibraryTest, LoaderRunsNoCodeAndFreeUnmaps)
 {
-    HMODULE before = GetResourceModule();
-    CResourceLibrary plain;
-    EXPECT_FALSE(plain.IsLoaded());
-    EXPECT_EQ("", plain.LoadText(kLanguageText));
-    EXPECT_EQ(nullptr, plain.LoadBitmap(kImage));
-    CSwitchingResourceLibrary switching("Resource\\Pluvetenu.dll");
-    EXPECT_FALSE(switching.IsLoaded());
-    EXPECT_EQ(before, GetResourceModule());
+    HMODULE library = VukLoadLanguageDLL("RunsCode.dll");
+    ASSERT_NE(nullptr, library);
+    EXPECT_EQ(0u, GetEnvironmentVariableA("LOMAREL_TEST_LIBRARY_RAN", nullptr, 0));
+    // The handle of a library mapped as data carries a flag in its low bits.
+    void* image = reinterpret_cast<void*>(reinterpret_cast<ULONG_PTR>(library) & ~ULONG_PTR(3));
+    MEMORY_BASIC_INFORMATION memory;
+    VukFreeLanguageDLL(library);
+    ASSERT_NE(0u, VirtualQuery(image, &memory, sizeof memory));
+    EXPECT_EQ(static_cast<DWORD>(MEM_FREE), memory.State);
+}
+
+using JapaneseResourceLibraryTest = ResourceLibraryTest;
+
+TEST_F(JapaneseResourceLibraryTest, LoaderFillsJapaneseAndFallsBackToEnglish)
+{
+    ASSERT_EQ("JPN", UserLocale());
+    AddTextLibrary("enu", "Textenu.dll");
+    AddTextLibrary("jpn", "Textjpn.dll");
+    EXPECT_EQ("jpn", LanguageLoaded("Resource\\Text%s.dll"));
+    m_resources.Remove("Textjpn.dll");
+    EXPECT_EQ("enu", LanguageLoaded("Resource\\Text%s.dll"));
+}
+
+TEST_F(ResourceLibraryTest, PlainHolderGivesTextsAndImages)
+{
+    CResourceLibrary missing;
+    EXPECT_FALSE(missing.IsLoaded());
+    EXPECT_EQ(nullptr, missing.LoadBitmap(kImage));
+
+    AddTextLibrary("enu", "Nivadenu.dll");
+    CResourceLibrary library;  // the message-download texts
+    ASSERT_TRUE(library.IsLoaded());
+    EXPECT_EQ("", library.LoadText(999));
+    HBITMAP bitmap = library.LoadBitmap(kImage, 40, 30);
+    BITMAP size = {};
+    GetObjectA(bitmap, sizeof size, &size);
+    EXPECT_EQ(40, size.bmWidth);
+    EXPECT_EQ(30, size.bmHeight);
+    DeleteObject(bitmap);
 }
 
 TEST_F(ResourceLibraryTest, SwitchingHoldersNestAndRestore)
@@ -87,44 +107,28 @@ TEST_F(ResourceLibraryTest, SwitchingHoldersNestAndRestore)
     {
         CSwitchingResourceLibrary outer("TestTextenu.dll");
         ASSERT_TRUE(outer.IsLoaded());
-        EXPECT_EQ(outer.GetHandle(), GetResourceModule());
         {
-            m_resources.Add(TestLibrary("jpn"), "Pluvetjpn.dll");
-            CSwitchingResourceLibrary inner("Resource\\Pluvetjpn.dll");
-            ASSERT_TRUE(inner.IsLoaded());
+            CSwitchingResourceLibrary inner("TestTextjpn.dll");
+            CSwitchingResourceLibrary missing("NoSuchLibrary.dll");
             EXPECT_EQ(inner.GetHandle(), GetResourceModule());
-            EXPECT_EQ("jpn", inner.LoadText(kLanguageText));
         }
         EXPECT_EQ(outer.GetHandle(), GetResourceModule());
     }
     EXPECT_EQ(program, GetResourceModule());
 }
 
-TEST_F(ResourceLibraryTest, DialogsAndPagesTakeTheirTemplatesFromTheCurrentModule)
+INT_PTR CALLBACK IgnoreMessages(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
+TEST_F(ResourceLibraryTest, DialogTemplatesComeFromTheCurrentModule)
 {
     CSwitchingResourceLibrary library("TestTextjpn.dll");
-    ASSERT_TRUE(library.IsLoaded());
-
     HWND dialog = CreateDialogParamA(GetResourceModule(), MAKEINTRESOURCEA(kDialog), nullptr,
                                      IgnoreMessages, 0);
     ASSERT_NE(nullptr, dialog);
-    EXPECT_EQ("jpn", ControlText(dialog, kDialogText));
+    char text[16] = "";
+    GetDlgItemTextA(dialog, kDialogText, text, sizeof text);
+    EXPECT_STREQ("jpn", text);
     DestroyWindow(dialog);
-
-    PROPSHEETPAGEA page = {};
-    page.dwSize = sizeof page;
-    page.hInstance = GetResourceModule();
-    page.pszTemplate = MAKEINTRESOURCEA(kDialog);
-    page.pfnDlgProc = IgnoreMessages;
-    PROPSHEETHEADERA header = {};
-    header.dwSize = sizeof header;
-    header.dwFlags = PSH_PROPSHEETPAGE | PSH_MODELESS | PSH_WIZARD;
-    header.nPages = 1;
-    header.ppsp = &page;
-    HWND sheet = reinterpret_cast<HWND>(PropertySheetA(&header));
-    ASSERT_NE(nullptr, sheet);
-    EXPECT_EQ("jpn", ControlText(PropSheet_GetCurrentPageHwnd(sheet), kDialogText));
-    DestroyWindow(sheet);
 }
 
 }  // namespace
