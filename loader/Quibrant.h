@@ -7,9 +7,9 @@
 // - A path is relative to the folder of the running program (the process's executable, also
 //   when the caller is a library inside that process).
 // - An unfilled "%s" in the path is filled with the language the message-download interface
-//   runs in, resolved from the configuration and the user's locale like every other interface
-//   language; when that file does not exist, "enu" is put in instead. Only the first "%s" is
-//   filled; the path is never used as a format.
+//   runs in when nobody asks for one: ResolveUiLanguage("Lomarel", nullptr), from the
+//   configuration and the user's locale. When that file does not exist, "enu" is put in
+//   instead. Only the first "%s" is filled; the path is never used as a format.
 // - A library is mapped as a data file (LOAD_LIBRARY_AS_DATAFILE): none of its code runs, and
 //   the handle serves LoadStringA, LoadImageA, FindResourceA and the dialog templates of
 //   dialogs and property-sheet pages, on every Windows version and under Wine alike. (Mapping
