@@ -8,6 +8,7 @@
 #include "ProgramFiles.h"
 #include "ProgramRun.h"
 #include "RegistryKey.h"
+#include "ResourceFiles.h"
 #include "TestConfig.h"
 #include "TestPrinters.h"
 
@@ -62,6 +63,7 @@ protected:
     }
 
     ScopedFolder m_folder{"launcher-run"};
+    ScopedResourceFolder m_resources{m_folder.Path()};
 };
 
 TEST_F(LauncherRunTest, ValidOptionsPassWithoutAMessage)
