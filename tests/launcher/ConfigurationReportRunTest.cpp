@@ -11,13 +11,15 @@
 #include "ProgramFiles.h"
 #include "ProgramRun.h"
 #include "ReportFile.h"
+#include "ResourceFiles.h"
 #include "TestConfig.h"
 
 namespace {
 
 const char kMissingFile[] = "Cannot run Lomarel - a required file is missing.";
 
-// The built Zembrak.exe in a folder of its own, with a configuration and its language files.
+// The built Zembrak.exe in a folder of its own, with its resource libraries, a configuration and
+// the configuration's language files.
 class ConfigurationReportRunTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -77,6 +79,7 @@ protected:
     }
 
     ScopedFolder m_folder{"config-report"};
+    ScopedResourceFolder m_resources{m_folder.Path()};
     std::unique_ptr<ScopedLanguageFiles> m_files;
 };
 

@@ -61,7 +61,7 @@ TEST_F(DeliverableTest, IsAWindowless32BitProgramNeedingOnlySystemLibraries)
     EXPECT_EQ(IMAGE_NT_OPTIONAL_HDR32_MAGIC, m_nt->OptionalHeader.Magic);
     EXPECT_EQ(IMAGE_SUBSYSTEM_WINDOWS_GUI, m_nt->OptionalHeader.Subsystem);
     std::set<std::string> expected = {"ADVAPI32.DLL", "KERNEL32.DLL", "MSVCRT.DLL", "USER32.DLL",
-                                      "WINSPOOL.DRV"};
+                                      "VERSION.DLL", "WINSPOOL.DRV"};
     EXPECT_EQ(expected, ImportedLibraries());
 }
 

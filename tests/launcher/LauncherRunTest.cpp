@@ -9,6 +9,7 @@
 #include "ProgramFiles.h"
 #include "ProgramRun.h"
 #include "RegistryKey.h"
+#include "ResourceFiles.h"
 #include "TestConfig.h"
 #include "TestPrinters.h"
 
@@ -63,6 +64,7 @@ protected:
     }
 
     ScopedFolder m_folder{"launcher-run"};
+    ScopedResourceFolder m_resources{m_folder.Path()};
     ScopedLanguageFiles m_languageFiles{m_folder.Path(), kTestConfig};
 };
 

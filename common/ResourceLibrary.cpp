@@ -1,0 +1,65 @@
+#include "ResourceLibrary.h"
+
+#include "Quibrant.h"
+#include "ResourceModule.h"
+
+namespace {
+
+const char kDefaultPattern[] = "Resource\\Nivad%s.dll";
+const int kTextBufferSize = 1024;
+
+}  // namespace
+
+CResourceLibrary::CResourceLibrary() : CResourceLibrary(kDefaultPattern) {}
+
+CResourceLibrary::CResourceLibrary(const char* path)
+    : m_strPath(path), m_hModule(VukLoadLanguageDLL(path))
+{
+}
+
+CResourceLibrary::~CResourceLibrary()
+{
+    if (m_hModule != nullptr)
+        VukFreeLanguageDLL(m_hModule);
+    m_hModule = nullptr;
+}
+
+std::string CResourceLibrary::LoadText(UINT id) const
+{
+    if (!IsLoaded())
+        return std::string();
+    char text[kTextBufferSize];
+    int length = LoadStringA(m_hModule, id, text, sizeof text);
+    return std::string(text, length > 0 ? length : 0);
+}
+
+HBITMAP CResourceLibrary::LoadBitmap(UINT id, int width, int height) const
+{
+    // A null module would mean the system's own bitmaps.
+    if (!IsLoaded())
+        return nullptr;
+    return static_cast<HBITMAP>(
+        LoadImageA(m_hModule, MAKEINTRESOURCEA(id), IMAGE_BITMAP, width, height, LR_DEFAULTCOLOR));
+}
+
+CSwitchingResourceLibrary::CSwitchingResourceLibrary() { Switch(); }
+
+CSwitchingResourceLibrary::CSwitchingResourceLibrary(const char* path) : CResourceLibrary(path)
+{
+    Switch();
+}
+
+CSwitchingResourceLibrary::~CSwitchingResourceLibrary()
+{
+    if (m_bSwitched)
+        SetResourceModule(m_hPreviousModule);
+}
+
+void CSwitchingResourceLibrary::Switch()
+{
+    if (!IsLoaded())
+        return;
+    m_hPreviousModule = GetResourceModule();
+    SetResourceModule(GetHandle());
+    m_bSwitched = true;
+}
