@@ -39,7 +39,8 @@ run_times() {
     times+=($(( (end - start) / 1000 )))
   done
   printf '%s\n' "${times[@]}" | sort -n |
-    awk -v runs="$runs" '{ t[NR] = $1 } END { printf "%.1f %.1f", t[int((runs + 1) / 2)] / 1000, t[1] / 1000 }'
+    awk -v runs="$runs" '{ t[NR] = $1 }
+      END { printf "%.1f %.1f", t[int((runs + 1) / 2)] / 1000, t[1] / 1000 }'
 }
 
 # The first runs in a fresh prefix pay for its start-up; they are not measured.
@@ -51,10 +52,12 @@ printf '%-8s %5s %15s %15s %11s %6s %11s\n' machines files check_med/min trivial
 previous_files=0 previous_check=0
 for machines in "${sizes[@]}"; do
   files=$((machines * languages))
-  "$here/bench/make-installation.py" "$build/tools-native/lngtool" "$install" "$machines" "$languages"
+  "$here/bench/make-installation.py" "$build/tools-native/lngtool" "$install" "$machines" \
+    "$languages"
   wine "$install/Zembrak.exe" /CheckInifile  # warm-up, and the report must be clean
-  successes=$(iconv -f CP932 -t UTF-8 "$install/error.log" | grep -c $'\tSuccess\r$' || true)
-  if [ "$successes" != "$files" ] || iconv -f CP932 -t UTF-8 "$install/error.log" | grep -q 'Failed'; then
+  report=$(iconv -f CP932 -t UTF-8 "$install/error.log")
+  successes=$(grep -c $'\tSuccess\r$' <<< "$report" || true)
+  if [ "$successes" != "$files" ] || grep -q 'Failed' <<< "$report"; then
     echo "error.log lists $successes successes for $files files" >&2
     exit 1
   fi

@@ -24,7 +24,8 @@ class ConfigurationReportRunTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(CopyFileA((InstallFolder() + "Zembrak.exe").c_str(), Launcher().c_str(), FALSE));
+        std::string installed = InstallFolder() + "Zembrak.exe";
+        ASSERT_TRUE(CopyFileA(installed.c_str(), Launcher().c_str(), FALSE));
         UseConfig(kTestConfig);
     }
 

@@ -108,7 +108,8 @@ TEST_F(DisplayLanguageCheckTest, HeaderAndConfigurationFaults)
             "\r\n" +
             MachineLine("LT200") +
             "enu : English.lng\t : 2.01 - 2.01 Version error : ENGLISH : LT200\tFailed\r\n"
-            "jpn : Japanese.lng\t : 2.00 - 2.00 : JAPANESE-OLD LanguageName error (JAPANESE) : LT200\tFailed\r\n"
+            "jpn : Japanese.lng\t : 2.00 - 2.00 : JAPANESE-OLD LanguageName error (JAPANESE)"
+            " : LT200\tFailed\r\n"
             "deu : German.lng\t : 2.00 - 2.00 : GERMAN : LT100 ModelID error (LT200)\tFailed\r\n"
             "\r\n",
         Check(false));
@@ -160,7 +161,8 @@ TEST_F(DisplayLanguageCheckTest, MachinesSectionUnusable)
     EXPECT_EQ(std::string(kHeader) + "[Machines]セクションに必要な値がありません。\r\n", Check(false));
 
     std::string tooLong(300, 'x');
-    Install(WithSection(kTestConfig, "Machines", ("LT100=enu\r\nLT200=" + tooLong + "\r\n").c_str()));
+    std::string machines = "LT100=enu\r\nLT200=" + tooLong + "\r\n";
+    Install(WithSection(kTestConfig, "Machines", machines.c_str()));
     EXPECT_EQ(std::string(kHeader) +
                   "[Machines]セクションの項目数が一致しません。machines : 1 / lanID list : 0\r\n",
               Check(false));

@@ -55,11 +55,14 @@ TEST_F(SectionCheckTest, CrossReferenceFaultsAreAllReported)
 {
     std::string config = kTestConfig;
     config = WithSection(config, "Drivers",
-                         "Lomarel Test PCL=\r\nLomarel Test KX=LT999\r\nLomarel Test XPS Driver=lt200\r\n");
+                         "Lomarel Test PCL=\r\n"
+                         "Lomarel Test KX=LT999\r\n"
+                         "Lomarel Test XPS Driver=lt200\r\n");
     config = WithSection(config, "Models", "LT-100=LT100\r\nLT-200=LT200\r\nLT-300=Lt300\r\n");
     config = WithSection(config, "LanguageVersion", "LT100=1.00\r\nlt200=\r\nLT300=3.00\r\n");
     config = WithSection(config, "ModelID", "LT100=\r\nLT200=LT200\r\n");
-    config = WithSection(config, "Language", "enu=English\r\neng=\r\njpn=Japanese\r\ndeu=Deutsch\r\n");
+    config = WithSection(config, "Language",
+                         "enu=English\r\neng=\r\njpn=Japanese\r\ndeu=Deutsch\r\n");
     config = WithSection(config, "Machines", "LT100=enu,jpn\r\nLT200=enu,xx,jpn,deu\r\nLT300=\r\n");
     config = WithSection(config, "Localize", "Lomarel=enu,jpn\r\nfaxsetup=enu,kor\r\n");
     config = WithSection(config, "Link", "enu=https://support.lomarel.example/en\r\nJPN=\r\n");
@@ -134,9 +137,8 @@ TEST_F(SectionCheckTest, MissingOrUnreadableSections)
 
     // A value too long to read ends the section's values early.
     std::string tooLong(300, 'u');
-    std::string report = Check(
-        WithSection(kTestConfig, "Link", ("enu=https://x.example/\r\njpn=" + tooLong + "\r\n").c_str()),
-        false);
+    std::string link = "enu=https://x.example/\r\njpn=" + tooLong + "\r\n";
+    std::string report = Check(WithSection(kTestConfig, "Link", link.c_str()), false);
     EXPECT_NE(std::string::npos,
               report.find(Block(kLink, "項目数が一致しません。langFile : 1 / langName : 0\r\n")))
         << report;
