@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <mbstring.h>
 
+#include "CommaList.h"
 #include "ModulePath.h"
 #include "ResultCodes.h"
 
@@ -55,18 +56,6 @@ std::string LowerCase(const std::string& text)
     return reinterpret_cast<const char*>(buffer.data());
 }
 
-std::vector<std::string> SplitAtCommas(const std::string& list)
-{
-    std::vector<std::string> items;
-    size_t start = 0;
-    for (;;) {
-        size_t comma = list.find(',', start);
-        items.push_back(list.substr(start, comma - start));
-        if (comma == std::string::npos)
-            return items;
-        start = comma + 1;
-    }
-}
 
 }  // namespace
 
@@ -268,12 +257,15 @@ bool CIniConfig::CollectUnknownItems(const std::string& list,
                                      bool (CIniConfig::*isKnown)(const char*),
                                      std::string& unknown)
 {
+    bool first = true;
     for (const std::string& item : SplitAtCommas(list)) {
         if ((this->*isKnown)(item.c_str()))
             continue;
-        if (!unknown.empty())
+        // An empty item keeps its place too, so ",xx" lists as ", xx".
+        if (!first)
             unknown += ", ";
         unknown += item;
+        first = false;
     }
     return true;
 }

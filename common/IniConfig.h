@@ -40,6 +40,8 @@ public:
     CIniConfig& operator=(const CIniConfig&) = delete;
 
     int GetLastErrorCode() const { return m_nLastError; }
+    // Checks built on the model record their own failures (a language file's read) here too.
+    void SetLastErrorCode(int code) { m_nLastError = code; }
     bool IsLoaded() const { return m_bLoaded; }
     const std::string& GetIniPath() const { return m_strIniPath; }
     const IniSection& GetSection(IniSectionId id) const { return m_sections[id]; }

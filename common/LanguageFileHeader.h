@@ -16,7 +16,7 @@ public:
 
     std::string GetId() const { return m_fields.id; }
     std::string GetCopyright() const { return m_fields.copyright; }
-    std::string GetPrinter() const { return m_fields.printer; }
+    std::string GetPrinterModel() const { return m_fields.printer; }
     std::string GetVersion1Min() const { return m_fields.version1Min; }
     std::string GetVersion1Max() const { return m_fields.version1Max; }
     std::string GetLanguage() const { return m_fields.language; }

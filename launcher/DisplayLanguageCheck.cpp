@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "CommaList.h"
 #include "FormatText.h"
 #include "IniConfig.h"
 #include "LanguageFileHeader.h"
@@ -67,18 +68,6 @@ std::string AfterLastBackslash(const std::string& path)
     return position == std::string::npos ? path : path.substr(position + 1);
 }
 
-std::vector<std::string> SplitAtCommas(const std::string& list)
-{
-    std::vector<std::string> items;
-    size_t start = 0;
-    for (;;) {
-        size_t comma = list.find(',', start);
-        items.push_back(list.substr(start, comma - start));
-        if (comma == std::string::npos)
-            return items;
-        start = comma + 1;
-    }
-}
 
 // An empty item keeps its place: "a,,b" lists as "a, , b".
 std::string JoinWithCommas(const std::vector<std::string>& items)
@@ -186,6 +175,7 @@ std::string DisplayLanguageChecker::CheckLanguage(const MachineValues& machine,
     CLanguageFileHeader header;
     if (!header.Read(path.c_str())) {
         const ReadFailureText& failure = ReadFailureFor(header.GetResult());
+        m_config.SetLastErrorCode(header.GetResult());
         Fault(FormatText(failure.message, path.c_str()));
         return line + FormatText(failure.lineEnd, header.GetId().c_str()) + kLineEnd;
     }
@@ -224,7 +214,7 @@ std::string DisplayLanguageChecker::CompareHeader(const MachineValues& machine,
         line += " LanguageName error (" + configured + ")";
     }
 
-    const std::string printer = header.GetPrinter();
+    const std::string printer = header.GetPrinterModel();
     line += " : " + printer;
     if (!machine.hasModelId) {
         Fault(kModelIdMissing);

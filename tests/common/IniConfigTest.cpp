@@ -162,11 +162,11 @@ TEST(IniConfig, HeaderLookupsNeedANonEmptyValue)
 
 TEST(IniConfig, UnknownListItemsKeepTheirBlanks)
 {
-    ScopedIniFile ini(WithSection(kTestConfig, "Machines", "LT100=enu, jpn,xx\r\nLT200=enu,jpn\r\nLT300=\r\n"));
+    ScopedIniFile ini(WithSection(kTestConfig, "Machines", "LT100=,enu, jpn,xx\r\nLT200=enu,jpn\r\nLT300=\r\n"));
     CIniConfig config;
     std::string unknown;
     EXPECT_TRUE(config.GetUnknownMachineLanguages(0, unknown));
-    EXPECT_EQ(" jpn, xx", unknown);
+    EXPECT_EQ(",  jpn, xx", unknown);
     EXPECT_TRUE(config.GetUnknownMachineLanguages(1, unknown));
     EXPECT_EQ("", unknown);
     EXPECT_FALSE(config.GetUnknownMachineLanguages(2, unknown));

@@ -54,7 +54,7 @@ TEST_F(LanguageFileHeaderTest, ReadsAValidFileAndItsFields)
     EXPECT_EQ(0, header.GetResult());
     EXPECT_EQ(file.size(), header.GetFileLength());
     EXPECT_EQ("Download Additional Message.", header.GetId());
-    EXPECT_EQ("LT100", header.GetPrinter());
+    EXPECT_EQ("LT100", header.GetPrinterModel());
     EXPECT_EQ("1.00", header.GetVersion1Min());
     EXPECT_EQ("1.99", header.GetVersion1Max());
     EXPECT_EQ("ENGLISH", header.GetLanguage());
@@ -65,7 +65,7 @@ TEST_F(LanguageFileHeaderTest, ReadsAValidFileAndItsFields)
     // A failed read keeps every value of the last good one.
     EXPECT_FALSE(header.Read(Write(BuildLanguageFileFromText(HeaderWith("Printer", ""), kPayload)).c_str()));
     EXPECT_EQ(LNG_ERR_HEADER, header.GetResult());
-    EXPECT_EQ("LT100", header.GetPrinter());
+    EXPECT_EQ("LT100", header.GetPrinterModel());
     EXPECT_EQ("1", header.GetTableNumber());
 
     // Read again: the table number is optional, and keys match in any letter case.
@@ -73,7 +73,7 @@ TEST_F(LanguageFileHeaderTest, ReadsAValidFileAndItsFields)
     text.replace(text.find("Printer"), 7, "pRINTER");
     ASSERT_TRUE(header.Read(Write(BuildLanguageFileFromText(text, kPayload)).c_str()));
     EXPECT_EQ("", header.GetTableNumber());
-    EXPECT_EQ("LT100", header.GetPrinter());
+    EXPECT_EQ("LT100", header.GetPrinterModel());
 }
 
 TEST_F(LanguageFileHeaderTest, RejectsLengthsThatDoNotFit)

@@ -10,6 +10,7 @@
 #include "ExpectedReport.h"
 #include "IniConfig.h"
 #include "LanguageFileWriter.h"
+#include "LanguageHeaderText.h"
 #include "LanguageFiles.h"
 #include "ProgramFiles.h"
 #include "ReportFile.h"
@@ -135,6 +136,11 @@ TEST_F(DisplayLanguageCheckTest, EachReadFailureIsNamed)
     ASSERT_NE(INVALID_HANDLE_VALUE, locked);
     std::string report = Check(false);
     CloseHandle(locked);
+
+    CIniConfig config;  // the model keeps the code of the last failed read
+    CReportSink silent;
+    CheckDisplayLanguages(config, silent);
+    EXPECT_EQ(LNG_ERR_PATH, config.GetLastErrorCode());
 
     EXPECT_EQ(kHeader + CheckedPath("LT200", "English") +
                   " 言語ファイルのヘッダ情報が不足しています。\r\n" +

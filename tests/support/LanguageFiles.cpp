@@ -5,6 +5,7 @@
 #include <map>
 #include <utility>
 
+#include "CommaList.h"
 #include "LanguageFileWriter.h"
 #include "ProgramFiles.h"
 
@@ -41,15 +42,6 @@ std::string ValueOf(const Entries& entries, const std::string& key)
     return std::string();
 }
 
-std::vector<std::string> SplitAtCommas(const std::string& list)
-{
-    std::vector<std::string> items;
-    size_t start = 0;
-    for (size_t comma; (comma = list.find(',', start)) != std::string::npos; start = comma + 1)
-        items.push_back(list.substr(start, comma - start));
-    items.push_back(list.substr(start));
-    return items;
-}
 
 }  // namespace
 
