@@ -25,8 +25,8 @@ new_prefix "$prefix"
 printf 'int main(void) { return 0; }\n' > "$work/trivial.c"
 i686-w64-mingw32-gcc -O2 -static -mwindows "$work/trivial.c" -o "$install/Trivial.exe"
 cp "$build/dist/Zembrak.exe" "$install/"
-# The resource libraries, once the install folder has them: the resource checks follow the report.
-[ -d "$build/dist/Resource" ] && cp -r "$build/dist/Resource" "$install/"
+# The resource checks follow the report.
+cp -r "$build/dist/Resource" "$install/"
 
 # run_times PROGRAM [ARGS...]: "median minimum" wall time of $runs runs, in milliseconds. On a
 # shared machine the minimum is the steadier figure; the per-file times use it.
