@@ -11,7 +11,7 @@ runs=${1:-5}
 languages=20
 sizes=(50 100 200)
 
-ninja -C "$build" -j2 Zembrak native_tools >/dev/null
+ninja -C "$build" -j2 Zembrak native_tools resource_libraries >/dev/null
 source "$here/tests/support/wine-env.sh"
 
 work=$build/bench
