@@ -2,8 +2,7 @@
 #include <string>
 
 // Where the configuration checks write their findings: an open report file, or nothing. The
-// silent check runs the same code with a sink that was never opened. (No <windows.h> here: its
-// macros would rename members such as CLanguageFileHeader::GetPrinter in the checks.)
+// silent check runs the same code with a sink that was never opened.
 class CReportSink {
 public:
     CReportSink() = default;
