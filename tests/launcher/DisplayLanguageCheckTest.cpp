@@ -54,16 +54,7 @@ protected:
     // Runs the check silently and with a report; both must agree. Returns the report.
     std::string Check(bool expectPassed)
     {
-        CIniConfig config;
-        CReportSink silent;
-        EXPECT_EQ(expectPassed, CheckDisplayLanguages(config, silent));
-
-        CReportSink report;
-        unsigned long error = 0;
-        EXPECT_TRUE(report.Open(m_reportPath, error)) << error;
-        EXPECT_EQ(expectPassed, CheckDisplayLanguages(config, report));
-        report.Close();
-        return ReadReport(m_reportPath);
+        return CheckWithAndWithoutReport(CheckDisplayLanguages, m_reportPath, expectPassed);
     }
 
     std::string m_folder = TestProgramFolder();

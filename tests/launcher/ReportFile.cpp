@@ -1,8 +1,12 @@
 #include "ReportFile.h"
 
+#include <gtest/gtest.h>
+
 #include <windows.h>
 
+#include "IniConfig.h"
 #include "ProgramFiles.h"
+#include "ReportSink.h"
 
 std::string ReadReport(const std::string& path)
 {
@@ -22,4 +26,19 @@ std::string ReadReport(const std::string& path)
     std::string text(length, '\0');
     WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, &text[0], length, nullptr, nullptr);
     return text;
+}
+
+std::string CheckWithAndWithoutReport(ConfigurationCheck check, const std::string& reportPath,
+                                      bool expectPassed)
+{
+    CIniConfig config;
+    CReportSink silent;
+    EXPECT_EQ(expectPassed, check(config, silent));
+
+    CReportSink report;
+    unsigned long error = 0;
+    EXPECT_TRUE(report.Open(reportPath, error)) << error;
+    EXPECT_EQ(expectPassed, check(config, report));
+    report.Close();
+    return ReadReport(reportPath);
 }

@@ -6,10 +6,8 @@
 
 #include "ConfigText.h"
 #include "ExpectedReport.h"
-#include "IniConfig.h"
 #include "ProgramFiles.h"
 #include "ReportFile.h"
-#include "ReportSink.h"
 #include "SectionCheck.h"
 #include "TestConfig.h"
 
@@ -28,16 +26,7 @@ protected:
     std::string Check(const std::string& configText, bool expectPassed)
     {
         ScopedIniFile ini(configText);
-        CIniConfig config;
-        CReportSink silent;
-        EXPECT_EQ(expectPassed, CheckSections(config, silent));
-
-        CReportSink report;
-        unsigned long error = 0;
-        EXPECT_TRUE(report.Open(m_reportPath, error)) << error;
-        EXPECT_EQ(expectPassed, CheckSections(config, report));
-        report.Close();
-        return ReadReport(m_reportPath);
+        return CheckWithAndWithoutReport(CheckSections, m_reportPath, expectPassed);
     }
 
     std::string m_reportPath = TestProgramFolder() + "sections.log";
