@@ -56,7 +56,6 @@ std::string LowerCase(const std::string& text)
     return reinterpret_cast<const char*>(buffer.data());
 }
 
-
 }  // namespace
 
 int IniSection::Find(const char* key) const

@@ -33,7 +33,7 @@ std::string CResourceLibrary::LoadText(UINT id) const
     return std::string(text, length > 0 ? length : 0);
 }
 
-HBITMAP CResourceLibrary::LoadBitmap(UINT id, int width, int height) const
+HBITMAP CResourceLibrary::LoadBitmapImage(UINT id, int width, int height) const
 {
     // A null module would mean the system's own bitmaps.
     if (!IsLoaded())

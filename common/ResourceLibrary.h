@@ -21,7 +21,7 @@ public:
     // Empty when the library has no such string.
     std::string LoadText(UINT id) const;
     // At the bitmap's own size when width and height are 0; null when it has no such bitmap.
-    HBITMAP LoadBitmap(UINT id, int width = 0, int height = 0) const;
+    HBITMAP LoadBitmapImage(UINT id, int width = 0, int height = 0) const;
 
 private:
     std::string m_strPath;

@@ -68,7 +68,6 @@ std::string AfterLastBackslash(const std::string& path)
     return position == std::string::npos ? path : path.substr(position + 1);
 }
 
-
 // An empty item keeps its place: "a,,b" lists as "a, , b".
 std::string JoinWithCommas(const std::vector<std::string>& items)
 {

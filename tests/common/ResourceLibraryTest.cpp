@@ -85,13 +85,13 @@ TEST_F(ResourceLibraryTest, PlainHolderGivesTextsAndImages)
 {
     CResourceLibrary missing;
     EXPECT_FALSE(missing.IsLoaded());
-    EXPECT_EQ(nullptr, missing.LoadBitmap(kImage));
+    EXPECT_EQ(nullptr, missing.LoadBitmapImage(kImage));
 
     AddTextLibrary("enu", "Nivadenu.dll");
     CResourceLibrary library;  // the message-download texts
     ASSERT_TRUE(library.IsLoaded());
     EXPECT_EQ("", library.LoadText(999));
-    HBITMAP bitmap = library.LoadBitmap(kImage, 40, 30);
+    HBITMAP bitmap = library.LoadBitmapImage(kImage, 40, 30);
     BITMAP size = {};
     GetObjectA(bitmap, sizeof size, &size);
     EXPECT_EQ(40, size.bmWidth);

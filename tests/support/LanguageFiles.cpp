@@ -42,7 +42,6 @@ std::string ValueOf(const Entries& entries, const std::string& key)
     return std::string();
 }
 
-
 }  // namespace
 
 std::string LanguageFilePath(const std::string& folder, const std::string& machine,
