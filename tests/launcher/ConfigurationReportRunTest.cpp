@@ -124,4 +124,13 @@ TEST_F(ConfigurationReportRunTest, InconsistentInstallationDoesNotStart)
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(ReportPath().c_str()));
 }
 
+TEST_F(ConfigurationReportRunTest, MissingResourceLibraryStopsTheStartButNotTheReport)
+{
+    m_resources.Remove("Pluvetjpn.dll");
+    ExpectMissingFile("");
+    // The report comes first and is whole; the resource check after it announces the gap.
+    ExpectMissingFile("/CheckInifile");
+    EXPECT_EQ(CleanReport(), ReadReport(ReportPath()));
+}
+
 }  // namespace
