@@ -57,13 +57,13 @@ CLanguageFileHeader::CLanguageFileHeader() : m_nResult(LNG_ERR_NOT_READ) {}
 
 bool CLanguageFileHeader::Read(const char* path)
 {
-    m_nResult = LNG_OK;
+    m_nResult = RESULT_OK;
     LanguageHeaderFields fields;
     if (!path || !*path)
         m_nResult = LNG_ERR_PARAMETER;
     else
         m_nResult = ReadHeader(path, fields);
-    if (m_nResult != LNG_OK)
+    if (m_nResult != RESULT_OK)
         return false;
     m_fields = fields;
     return true;
@@ -93,7 +93,7 @@ int CLanguageFileHeader::ReadHeader(const char* path, LanguageHeaderFields& fiel
     if (!ReadExactly(file.Get(), prefix, sizeof prefix))
         return LNG_ERR_HARDWARE;
     int result = CheckHeaderLength(m_nFileLength, prefix + 16, headerLength);
-    if (result != LNG_OK)
+    if (result != RESULT_OK)
         return result;
 
     std::vector<unsigned char> stored;

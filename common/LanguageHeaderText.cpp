@@ -81,7 +81,7 @@ int CheckHeaderLength(std::uint32_t fileLength, const unsigned char lengthBytes[
     if (length == 0 || length > fileLength - kLanguageHeaderOffset)
         return LNG_ERR_FILE;
     headerLength = length;
-    return LNG_OK;
+    return RESULT_OK;
 }
 
 int ParseHeaderText(const unsigned char* stored, std::size_t size, LanguageHeaderFields& fields)
@@ -131,5 +131,5 @@ int ParseHeaderText(const unsigned char* stored, std::size_t size, LanguageHeade
     fields.version1Max = values[KEY_VERSION_MAX];
     fields.language = values[KEY_LANGUAGE];
     fields.tableNumber = values[KEY_TABLE_NUMBER];
-    return LNG_OK;
+    return RESULT_OK;
 }

@@ -3,19 +3,7 @@
 #include <cstdint>
 #include <string>
 
-// Result codes of a language-file read.
-enum LanguageFileResult : int {
-    LNG_OK = 0,
-    LNG_ERR_FILE = 0x11000,
-    LNG_ERR_HEADER = 0x11001,
-    LNG_ERR_ID = 0x11002,
-    LNG_ERR_PARAMETER = 0x11003,
-    LNG_ERR_NOT_READ = 0x11004,
-    LNG_ERR_NOT_FOUND = 0x11005,
-    LNG_ERR_PATH = 0x11008,
-    LNG_ERR_ACCESS = 0x11009,
-    LNG_ERR_HARDWARE = 0x1100A,
-};
+#include "ResultCodes.h"
 
 // File layout: 16 leading bytes, a big-endian 32-bit header length N, N header bytes stored
 // complemented, then the message data.

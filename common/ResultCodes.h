@@ -4,6 +4,17 @@
 enum ResultCode : int {
     RESULT_OK = 0,
 
+    // language file: not valid, or not readable
+    LNG_ERR_FILE = 0x11000,
+    LNG_ERR_HEADER = 0x11001,
+    LNG_ERR_ID = 0x11002,
+    LNG_ERR_PARAMETER = 0x11003,
+    LNG_ERR_NOT_READ = 0x11004,
+    LNG_ERR_NOT_FOUND = 0x11005,
+    LNG_ERR_PATH = 0x11008,
+    LNG_ERR_ACCESS = 0x11009,
+    LNG_ERR_HARDWARE = 0x1100A,
+
     // a bad or missing argument
     ERR_ARG_NO_NAME_OR_PORT = 0x20002,
     ERR_ARG_INDEX_OUT_OF_RANGE = 0x20006,

@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (size < kLanguageHeaderOffset)
         return 0;  // the reader rejects these before looking at any byte
     uint32_t headerLength = 0;
-    if (CheckHeaderLength(static_cast<uint32_t>(size), data + 16, headerLength) != LNG_OK)
+    if (CheckHeaderLength(static_cast<uint32_t>(size), data + 16, headerLength) != RESULT_OK)
         return 0;
     if (headerLength > size - kLanguageHeaderOffset)
         abort();
@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     LanguageHeaderFields fields;
     fields.tableNumber = "untouched";
     int result = ParseHeaderText(data + kLanguageHeaderOffset, headerLength, fields);
-    if (result != LNG_OK) {
+    if (result != RESULT_OK) {
         if (fields.tableNumber != "untouched")
             abort();  // a rejected header must not leak partial values
         return 0;

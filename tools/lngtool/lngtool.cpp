@@ -40,7 +40,7 @@ std::string HeaderTextFromLines(const std::string& source)
 const char* ResultName(int result)
 {
     switch (result) {
-    case LNG_OK: return "valid";
+    case RESULT_OK: return "valid";
     case LNG_ERR_FILE: return "LNG_ERR_FILE";
     case LNG_ERR_HEADER: return "LNG_ERR_HEADER";
     case LNG_ERR_ID: return "LNG_ERR_ID";
@@ -79,11 +79,11 @@ int Dump(const char* path)
     int result = bytes.size() > 0xFFFFFFFFu
                      ? LNG_ERR_FILE
                      : CheckHeaderLength(static_cast<std::uint32_t>(bytes.size()), data + 16, headerLength);
-    if (result == LNG_OK) {
+    if (result == RESULT_OK) {
         std::printf("header length\t%u\n", headerLength);
         result = ParseHeaderText(data + kLanguageHeaderOffset, headerLength, fields);
     }
-    if (result == LNG_OK) {
+    if (result == RESULT_OK) {
         std::printf("ID\t%s\nCopyright\t%s\nFormatVersion\t%s\nPrinter\t%s\nversion1Min\t%s\n"
                     "version1Max\t%s\nLanguage\t%s\nTableNumber\t%s\n",
                     fields.id.c_str(), fields.copyright.c_str(), fields.formatVersion.c_str(),
@@ -91,7 +91,7 @@ int Dump(const char* path)
                     fields.language.c_str(), fields.tableNumber.c_str());
     }
     std::printf("result\t0x%05X %s\n", static_cast<unsigned>(result), ResultName(result));
-    return result == LNG_OK ? 0 : 2;
+    return result == RESULT_OK ? 0 : 2;
 }
 
 }  // namespace
