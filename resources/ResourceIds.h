@@ -61,6 +61,12 @@
 #define IDS_LPR_ADDRESS_MISSING      810  // no address in the LPR utility's settings
 #define IDS_PRINTER_NOT_ANSWERING    814  // the network check failed
 
+// The function chooser's page (in the Pluvet libraries) and its check boxes.
+#define IDD_SELECT_FUNCTION_PAGE     105
+#define IDC_COUNTRY_CODE_BOX         1005  // set the fax country code
+#define IDC_TIME_BOX                 1006  // set the printer's date and time
+#define IDC_DOWNLOAD_BOX             1007  // download panel messages
+
 // Fax countries come in pairs: the display name at IDS_FAX_COUNTRY_NAME_FIRST + k and the
 // country code the printer knows ("81") at IDS_FAX_COUNTRY_CODE_FIRST + k.
 // The first empty code ends the table.
@@ -69,6 +75,10 @@
 
 // Distance between the two halves of a pair table.
 #define RESOURCE_PAIR_DISTANCE       500
+
+// ---- Controls every wizard page has ----------------------------------------------------
+
+#define IDC_SIDE_PICTURE             11021  // the picture on the left; bitmap IDB_WIZARD_SIDE_PICTURE
 
 // ---- Images (Sorbelt) ------------------------------------------------------------------
 
