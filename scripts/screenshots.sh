@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Builds, then renders the function chooser's page in English and Japanese into
+# docs/screenshots/select-function-<code>.png, in a throwaway Wine prefix of its own.
+# Usage: scripts/screenshots.sh   (as root when packages are missing)
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+build=$here/build
+"$here/scripts/setup.sh"
+source "$here/tests/support/wine-env.sh"
+
+# Wine needs its own fonts (Tahoma for dialogs, Marlett for the caption buttons) and a Japanese
+# one; IPAex Gothic is a small, complete Japanese font.
+font_packages=(fonts-wine fonts-ipaexfont-gothic)
+japanese_family=IPAexGothic
+missing=()
+for p in "${font_packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+work=$build/screenshots
+prefix=$work/wineprefix
+mkdir -p "$work" "$here/docs/screenshots"
+trap 'stop_prefix "$prefix"; stop_xvfb "$work/xvfb"' EXIT
+start_xvfb "$work/xvfb"
+new_prefix "$prefix"
+# This Wine does not look in the folder Debian puts its own fonts in, but it does read the
+# prefix's font folder.
+cp /usr/share/wine/fonts/* "$prefix/drive_c/windows/Fonts/"
+# Japanese dialogs ask for the Japanese UI font by name; pin it to the installed family.
+wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS UI Gothic' /d "$japanese_family" /f \
+  >/dev/null 2>&1
+
+# The chooser finds its resource libraries and Version.txt beside the running program.
+rm -rf "$work/dist"
+cp -r "$build/dist" "$work/dist"
+cp "$build/bin/CaptureChooser.exe" "$work/dist/"
+
+# The locale gives Wine the ANSI code page and UI language of each language.
+declare -A locales=([enu]=en_US.UTF-8 [jpn]=ja_JP.UTF-8)
+for language in enu jpn; do
+  LC_ALL=${locales[$language]} wine "$work/dist/CaptureChooser.exe" "$language" \
+    "$(winepath -w "$work/$language.bmp")"
+  png=docs/screenshots/select-function-$language.png
+  python3 "$here/tools/screenshots/bmp2png.py" "$work/$language.bmp" "$here/$png"
+  echo "== $png"
+done

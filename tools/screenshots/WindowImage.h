@@ -1,0 +1,19 @@
+#pragma once
+#include <windows.h>
+
+#include <vector>
+
+// What a window shows, frame included, as 24-bit pixels.
+class CWindowImage {
+public:
+    // Reads the window's pixels, even when other windows cover it.
+    bool Capture(HWND hWnd);
+    // Writes a bottom-up 24-bit BMP file.
+    bool SaveBmp(const char* path) const;
+    bool operator==(const CWindowImage& other) const;
+
+private:
+    int m_nWidth = 0;
+    int m_nHeight = 0;
+    std::vector<BYTE> m_bits;  // bottom-up rows, each padded to four bytes
+};
