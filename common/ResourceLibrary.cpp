@@ -5,12 +5,13 @@
 
 namespace {
 
-const char kDefaultPattern[] = "Resource\\Nivad%s.dll";
 const int kTextBufferSize = 1024;
 
 }  // namespace
 
-CResourceLibrary::CResourceLibrary() : CResourceLibrary(kDefaultPattern) {}
+const char kDownloadTextLibraryPattern[] = "Resource\\Nivad%s.dll";
+
+CResourceLibrary::CResourceLibrary() : CResourceLibrary(kDownloadTextLibraryPattern) {}
 
 CResourceLibrary::CResourceLibrary(const char* path)
     : m_strPath(path), m_hModule(VukLoadLanguageDLL(path))

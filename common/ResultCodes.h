@@ -27,6 +27,9 @@ enum ResultCode : int {
     ERR_PRINTER_ENUM_FAILED = 0x40003,
     ERR_PRINTER_NO_DATA = 0x40004,
 
+    // a resource library can't be opened
+    ERR_RESOURCE_LIBRARY = 0x50001,
+
     // spooler job
     ERR_OPEN_PRINTER = 0x60001,
     ERR_START_DOC = 0x60002,

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ModulePath.h"
+#include "TextSlot.h"
 #include "UiLanguage.h"
 
 namespace {
@@ -19,12 +20,9 @@ bool FileExists(const std::string& path)
 }
 
 // The full path beside the program with the language slot (if any) filled with `language`.
-bool FormPath(std::string relativePath, const char* language, std::string& path)
+bool FormPath(const char* relativePath, const char* language, std::string& path)
 {
-    size_t slot = relativePath.find(kLanguageSlot);
-    if (slot != std::string::npos)
-        relativePath.replace(slot, sizeof kLanguageSlot - 1, language);
-    return GetPathBesideProgram(relativePath.c_str(), path);
+    return GetPathBesideProgram(FillTextSlot(relativePath, language).c_str(), path);
 }
 
 // Where the library of `relativePath` is; empty when there is none.

@@ -1,0 +1,15 @@
+#include "SheetTitle.h"
+
+#include "MainVersion.h"
+#include "TextSlot.h"
+
+namespace {
+
+const UINT kTitleFormat = 101;
+
+}  // namespace
+
+std::string LoadSheetTitle(const CResourceLibrary& texts)
+{
+    return FillTextSlot(texts.LoadText(kTitleFormat), GetMainVersion());
+}

@@ -1,0 +1,7 @@
+#pragma once
+#include <string>
+
+#include "ResourceLibrary.h"
+
+// Every wizard's title: text 101 of `texts` with the product version in its "%s".
+std::string LoadSheetTitle(const CResourceLibrary& texts);

@@ -1,0 +1,62 @@
+#include <windows.h>
+
+#include <string>
+
+#include "FaxTextLibrary.h"
+#include "MissingFileMessage.h"
+#include "MultibyteText.h"
+#include "ResourceLibrary.h"
+#include "ResultCodes.h"
+#include "SelectFunctionManager.h"
+#include "SelectFunctionPage.h"
+#include "SheetTitle.h"
+
+namespace {
+
+const size_t kLanguageCodeLength = 3;
+const int kInitialWizardButtons = PSWIZB_BACK | PSWIZB_FINISH;
+
+void WriteAnswer(int* answer, bool ticked)
+{
+    if (answer != nullptr)
+        *answer = ticked ? 1 : 0;
+}
+
+}  // namespace
+
+// Asks which of the country code, the time and the message download to set up. The answers
+// (1 ticked, 0 not) are written only when the wizard ran without a resource problem.
+extern "C" int WINAPI SelectFunction(const char* language, int* first, int* second, int* third)
+{
+    std::string code = CutAtCharacter(language != nullptr ? language : "", kLanguageCodeLength);
+    std::string path = FaxTextLibraryPath(code);
+    if (!CResourceLibrary(path.c_str()).IsLoaded()) {
+        ShowMissingFile();
+        return 0;
+    }
+
+    // Declared before the sheet, so they outlive it: holders must die in reverse order.
+    CSwitchingResourceLibrary templates(path.c_str());
+    CResourceLibrary texts(path.c_str());
+    if (!templates.IsLoaded() || !texts.IsLoaded()) {
+        ShowMissingFile();
+        return 0;
+    }
+
+    SelectFunctionManager sheet(LoadSheetTitle(texts).c_str(), code);
+    SelectFunctionPage page(code, kInitialWizardButtons);
+    sheet.AddPage(&page);
+    sheet.SetWizardMode();
+    INT_PTR ending = sheet.DoModal();
+    // Only a page template the library lacks keeps the sheet from showing.
+    if (ending < 0)
+        sheet.SetResult(ERR_RESOURCE_LIBRARY);
+
+    if (sheet.GetResult() == 0 && (ending == ID_WIZFINISH || ending == IDCANCEL)) {
+        bool finished = ending == ID_WIZFINISH;
+        WriteAnswer(first, finished && page.IsFirstTicked());
+        WriteAnswer(second, finished && page.IsSecondTicked());
+        WriteAnswer(third, finished && page.IsThirdTicked());
+    }
+    return sheet.GetResult();
+}

@@ -1,0 +1,28 @@
+#include "SelectFunctionManager.h"
+
+#include "FaxTextLibrary.h"
+#include "ResultCodes.h"
+#include "WizardButtonWidth.h"
+
+SelectFunctionManager::SelectFunctionManager(const char* title, const std::string& language,
+                                             HWND parent, UINT firstPage)
+    : CPropertySheet(title, parent, firstPage),
+      m_pResourceLibrary(
+          std::make_unique<CSwitchingResourceLibrary>(FaxTextLibraryPath(language).c_str())),
+      m_strLanguage(language)
+{
+    if (!m_pResourceLibrary->IsLoaded())
+        m_pResourceLibrary.reset();
+}
+
+BOOL SelectFunctionManager::OnInitDialog()
+{
+    BOOL result = CPropertySheet::OnInitDialog();
+    CResourceLibrary texts(FaxPageTextLibraryPath(m_strLanguage).c_str());
+    if (texts.IsLoaded())
+        WidenWizardButtons(GetSafeHwnd(), texts);
+    else
+        m_nResult = ERR_RESOURCE_LIBRARY;
+    SetForegroundWindow(GetSafeHwnd());
+    return result;
+}
