@@ -28,7 +28,8 @@ struct ChooserCall {
 
 DWORD WINAPI RunChooser(void* pCall) {
     ChooserCall& call = *static_cast<ChooserCall*>(pCall);
-    call.nResult = call.pfnSelectFunction(call.pszLanguage, &call.nFirst, &call.nSecond, &call.nThird);
+    call.nResult =
+        call.pfnSelectFunction(call.pszLanguage, &call.nFirst, &call.nSecond, &call.nThird);
     return 0;
 }
 
@@ -133,8 +134,8 @@ int main(int argc, char** argv) {
     PostMessageA(GetDlgItem(hSheet, IDCANCEL), BM_CLICK, 0, 0);
     if (WaitForSingleObject(hThread, kAppearTimeoutMs) != WAIT_OBJECT_0)
         return Fail("the chooser did not close on Cancel");
-    std::printf("SelectFunction(%s) returned %d with %d %d %d\n", argv[1], call.nResult, call.nFirst,
-                call.nSecond, call.nThird);
+    std::printf("SelectFunction(%s) returned %d with %d %d %d\n", argv[1], call.nResult,
+                call.nFirst, call.nSecond, call.nThird);
     CloseHandle(hThread);
     FreeLibrary(hLibrary);
     return 0;
