@@ -5,7 +5,8 @@
 
 namespace {
 
-BITMAPINFOHEADER ImageHeader(int width, int height) {
+BITMAPINFOHEADER ImageHeader(int width, int height)
+{
     BITMAPINFOHEADER header = {};
     header.biSize = sizeof header;
     header.biWidth = width;
@@ -18,16 +19,20 @@ BITMAPINFOHEADER ImageHeader(int width, int height) {
 
 }  // namespace
 
-bool CWindowImage::Capture(HWND hWnd) {
+bool CWindowImage::Capture(HWND hWnd)
+{
     RECT rect;
-    if (!GetWindowRect(hWnd, &rect)) return false;
+    if (!GetWindowRect(hWnd, &rect))
+        return false;
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
-    if (width <= 0 || height <= 0) return false;
+    if (width <= 0 || height <= 0)
+        return false;
 
-    // The window DC reads the window's own surface, so nothing in front of it shows.
+    // Under Wine the window DC reads the window's own surface: windows in front of it do not show.
     HDC hWindowDC = GetWindowDC(hWnd);
-    if (!hWindowDC) return false;
+    if (!hWindowDC)
+        return false;
     HDC hMemoryDC = CreateCompatibleDC(hWindowDC);
     BITMAPINFO info = {};
     info.bmiHeader = ImageHeader(width, height);
@@ -47,14 +52,18 @@ bool CWindowImage::Capture(HWND hWnd) {
         }
         SelectObject(hMemoryDC, hOld);
     }
-    if (hBitmap) DeleteObject(hBitmap);
-    if (hMemoryDC) DeleteDC(hMemoryDC);
+    if (hBitmap)
+        DeleteObject(hBitmap);
+    if (hMemoryDC)
+        DeleteDC(hMemoryDC);
     ReleaseDC(hWnd, hWindowDC);
     return bDone;
 }
 
-bool CWindowImage::SaveBmp(const char* path) const {
-    if (m_bits.empty()) return false;
+bool CWindowImage::SaveBmp(const char* path) const
+{
+    if (m_bits.empty())
+        return false;
     const BITMAPINFOHEADER header = ImageHeader(m_nWidth, m_nHeight);
     BITMAPFILEHEADER file = {};
     file.bfType = 0x4D42;  // "BM"
@@ -62,13 +71,15 @@ bool CWindowImage::SaveBmp(const char* path) const {
     file.bfSize = file.bfOffBits + static_cast<DWORD>(m_bits.size());
 
     FILE* pFile = std::fopen(path, "wb");
-    if (!pFile) return false;
+    if (!pFile)
+        return false;
     bool bWritten = std::fwrite(&file, sizeof file, 1, pFile) == 1
                     && std::fwrite(&header, sizeof header, 1, pFile) == 1
                     && std::fwrite(m_bits.data(), m_bits.size(), 1, pFile) == 1;
     return std::fclose(pFile) == 0 && bWritten;
 }
 
-bool CWindowImage::operator==(const CWindowImage& other) const {
+bool CWindowImage::operator==(const CWindowImage& other) const
+{
     return m_nWidth == other.m_nWidth && m_nHeight == other.m_nHeight && m_bits == other.m_bits;
 }
