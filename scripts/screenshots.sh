@@ -25,7 +25,7 @@ fi
 work=$build/screenshots
 prefix=$work/wineprefix
 mkdir -p "$work" "$here/docs/screenshots"
-trap 'stop_prefix "$prefix"; stop_xvfb "$work/xvfb"' EXIT
+trap 'stop_prefix "$prefix"; stop_xvfb "$work/xvfb"; rm -rf "$prefix"' EXIT
 start_xvfb "$work/xvfb"
 new_prefix "$prefix"
 # This Wine does not look in the folder Debian puts its own fonts in, but it does read the
