@@ -39,6 +39,12 @@ PROPSHEETPAGEA CPropertyPage::MakeRecord(CPropertySheet* sheet)
     record.pszTemplate = MAKEINTRESOURCEA(m_nTemplateId);
     record.pfnDlgProc = DialogProc;
     record.lParam = reinterpret_cast<LPARAM>(this);
+    // A wizard puts the title of each page it shows into its title bar, after the page's
+    // activation: pages carry the sheet's caption, so a title set while activating stays.
+    if (sheet->m_bWizard && !sheet->m_strCaption.empty()) {
+        record.dwFlags |= PSP_USETITLE;
+        record.pszTitle = sheet->m_strCaption.c_str();
+    }
     return record;
 }
 
