@@ -14,7 +14,7 @@ bool IsPropertySheet(HWND window)
 HWND FindWizard(DWORD processId)
 {
     for (HWND dialog : VisibleDialogs(processId))
-        if (IsPropertySheet(dialog))
+        if (IsPropertySheet(dialog) && WizardDriver(dialog).ActivePage() != nullptr)
             return dialog;
     return nullptr;
 }

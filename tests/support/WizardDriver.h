@@ -19,7 +19,7 @@ struct ButtonState {
 };
 
 bool IsPropertySheet(HWND window);
-// The first visible property sheet of a process, or null.
+// The first visible property sheet of a process that shows a page, or null.
 HWND FindWizard(DWORD processId);
 // Waits at most timeoutMs for a property sheet of the process; null when none came.
 HWND WaitForWizard(DWORD processId, DWORD timeoutMs = 5000);
