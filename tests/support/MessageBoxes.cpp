@@ -1,5 +1,6 @@
 #include "MessageBoxes.h"
 
+#include "PostedMessages.h"
 #include "WaitFor.h"
 #include "WindowQueries.h"
 
@@ -56,6 +57,7 @@ bool PressMessageBoxButton(HWND box, const std::string& caption)
         if (caption.empty() || text == caption) {
             PostMessageA(box, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(child), BN_CLICKED),
                          reinterpret_cast<LPARAM>(child));
+            WaitForPostedMessagesHandled(GetWindowThreadProcessId(box, nullptr));
             return true;
         }
     }

@@ -19,5 +19,6 @@ HWND FindMessageBox(DWORD processId);
 // Waits at most timeoutMs for a message box of the process; null when none came.
 HWND WaitForMessageBox(DWORD processId, DWORD timeoutMs = 5000);
 MessageBoxSeen ReadMessageBox(HWND box);
-// Presses the button whose caption is given ("OK" when empty: the first button).
+// Presses the button whose caption is given ("OK" when empty: the first button). A box of this
+// process has been answered, and what the answer set off handled, when this returns.
 bool PressMessageBoxButton(HWND box, const std::string& caption = std::string());

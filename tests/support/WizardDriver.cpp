@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "PostedMessages.h"
 #include "WaitFor.h"
 #include "WindowQueries.h"
 
@@ -13,8 +14,11 @@ bool IsPropertySheet(HWND window)
 
 HWND FindWizard(DWORD processId)
 {
+    // A sheet can be visible before its first page has been set up.
     for (HWND dialog : VisibleDialogs(processId))
-        if (IsPropertySheet(dialog) && WizardDriver(dialog).ActivePage() != nullptr)
+        if (IsPropertySheet(dialog) &&
+            WaitForPostedMessagesHandled(GetWindowThreadProcessId(dialog, nullptr)) &&
+            WizardDriver(dialog).ActivePage() != nullptr)
             return dialog;
     return nullptr;
 }
@@ -64,7 +68,9 @@ bool WizardDriver::Press(int id) const
     HWND button = GetDlgItem(m_hSheet, id);
     if (!UserCanClick(button))
         return false;
-    PostMessageA(m_hSheet, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+    PostMessageA(m_hSheet, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(button));
+    WaitForPostedMessagesHandled(SheetThread());
     return true;
 }
 
@@ -83,12 +89,7 @@ bool WizardDriver::SetChecked(int id, bool checked, DWORD timeoutMs) const
         return true;
     // The button toggles itself and tells the page, as on a mouse click.
     PostMessageA(box, BM_CLICK, 0, 0);
-    if (!WaitFor([&] { return IsChecked(id) == checked; }, timeoutMs))
-        return false;
-    // The box changes before it tells the page; a sent message is only handled once the page's
-    // handler has returned (or entered a modal loop of its own).
-    SendMessageA(box, WM_NULL, 0, 0);
-    return true;
+    return WaitForPostedMessagesHandled(SheetThread(), timeoutMs) && IsChecked(id) == checked;
 }
 
 std::string WizardDriver::ControlText(int id) const
@@ -104,7 +105,8 @@ std::vector<std::vector<std::string>> WizardDriver::ListRows(int id) const
     if (list == nullptr)
         return rows;
     HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
-    int columns = header != nullptr ? static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 1;
+    int columns =
+        header != nullptr ? static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 1;
     int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
     for (int row = 0; row < count; ++row) {
         std::vector<std::string> cells;
@@ -135,10 +137,12 @@ bool WizardDriver::SelectListRow(int id, const std::string& firstColumnText) con
         // A click leaves only the clicked row selected, also in a multiple-selection list.
         LVITEMA item = {};
         item.stateMask = LVIS_SELECTED;
-        SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
+        SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+                     reinterpret_cast<LPARAM>(&item));
         item.state = item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
         SendMessageA(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
         SendMessageA(list, LVM_ENSUREVISIBLE, row, FALSE);
+        WaitForPostedMessagesHandled(SheetThread());  // what the page deferred
         return SelectedListRow(id) == static_cast<int>(row);
     }
     return false;
@@ -149,7 +153,8 @@ int WizardDriver::SelectedListRow(int id) const
     HWND list = PageControl(id);
     if (list == nullptr)
         return -1;
-    return static_cast<int>(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    return static_cast<int>(
+        SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
 bool WizardDriver::WaitForActiveIndex(int index, DWORD timeoutMs) const
@@ -169,6 +174,11 @@ HWND WizardDriver::PageControl(int id) const
 {
     HWND page = ActivePage();
     return page != nullptr ? GetDlgItem(page, id) : nullptr;
+}
+
+DWORD WizardDriver::SheetThread() const
+{
+    return GetWindowThreadProcessId(m_hSheet, nullptr);
 }
 
 bool WizardDriver::UserCanClick(HWND control) const

@@ -19,14 +19,15 @@ struct ButtonState {
 };
 
 bool IsPropertySheet(HWND window);
-// The first visible property sheet of a process that shows a page, or null.
+// The first visible property sheet of a process, once it has set up its page; or null.
 HWND FindWizard(DWORD processId);
 // Waits at most timeoutMs for a property sheet of the process; null when none came.
 HWND WaitForWizard(DWORD processId, DWORD timeoutMs = 5000);
 
 // Drives a wizard from another thread of its process as a user would. Reads are sent; clicks
-// are posted, since they may open a message box or end the wizard's modal loop. Controls are
-// looked up on the active page.
+// are posted, since they may open a message box or end the wizard's modal loop, and then waited
+// for: an action returns once the wizard has handled it, or shows a message box, or has ended.
+// Controls are looked up on the active page.
 class WizardDriver {
 public:
     explicit WizardDriver(HWND sheet) : m_hSheet(sheet) {}
@@ -42,7 +43,7 @@ public:
     bool Press(int id) const;
 
     bool IsChecked(int id) const;
-    // Clicks the check box when its state differs; returns once the page has handled the click.
+    // Clicks the check box when its state differs.
     bool SetChecked(int id, bool checked, DWORD timeoutMs = 5000) const;
 
     std::string ControlText(int id) const;
@@ -58,6 +59,7 @@ public:
 
 private:
     HWND PageControl(int id) const;
+    DWORD SheetThread() const;
     bool UserCanClick(HWND control) const;
 
     HWND m_hSheet;
