@@ -14,10 +14,12 @@ bool IsPropertySheet(HWND window)
 
 HWND FindWizard(DWORD processId)
 {
-    // A sheet can be visible before its first page has been set up.
+    // A sheet can be visible before its first page has been set up; that is only seen to end
+    // in this process.
+    bool ours = processId == GetCurrentProcessId();
     for (HWND dialog : VisibleDialogs(processId))
         if (IsPropertySheet(dialog) &&
-            WaitForPostedMessagesHandled(GetWindowThreadProcessId(dialog, nullptr)) &&
+            (!ours || WaitForPostedMessagesHandled(GetWindowThreadProcessId(dialog, nullptr))) &&
             WizardDriver(dialog).ActivePage() != nullptr)
             return dialog;
     return nullptr;

@@ -24,7 +24,7 @@ HWND FindWizard(DWORD processId);
 // Waits at most timeoutMs for a property sheet of the process; null when none came.
 HWND WaitForWizard(DWORD processId, DWORD timeoutMs = 5000);
 
-// Drives a wizard from another thread of its process as a user would. Reads are sent; clicks
+// Drives a wizard from another thread of this process as a user would. Reads are sent; clicks
 // are posted, since they may open a message box or end the wizard's modal loop, and then waited
 // for: an action returns once the wizard has handled it, or shows a message box, or has ended.
 // Controls are looked up on the active page.
@@ -50,10 +50,12 @@ public:
 
     // Report-style list views: every row, its cells by column.
     std::vector<std::vector<std::string>> ListRows(int id) const;
-    // Selects and focuses the row whose first cell is firstColumnText, as a click would.
+    // Selects and focuses the row whose first cell is firstColumnText, as a click would. This is
+    // sent: a page that opened a message box on a selection would hold the call.
     bool SelectListRow(int id, const std::string& firstColumnText) const;
     int SelectedListRow(int id) const;  // -1 when none
 
+    // For what the wizard does later on its own (timers, work it posts to itself).
     bool WaitForActiveIndex(int index, DWORD timeoutMs = 5000) const;
     bool WaitForButtonEnabled(int id, bool enabled, DWORD timeoutMs = 5000) const;
 
