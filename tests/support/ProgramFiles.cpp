@@ -38,7 +38,8 @@ static void FlushProfileCache(const std::string& path)
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
 }
 
-ScopedIniFile::ScopedIniFile(const std::string& text) : m_path(TestProgramFolder() + "Zembrak.ini")
+ScopedIniFile::ScopedIniFile(const std::string& text, const char* name)
+    : m_path(TestProgramFolder() + name)
 {
     WriteTextFile(m_path, text);
     FlushProfileCache(m_path);

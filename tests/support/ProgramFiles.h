@@ -8,10 +8,11 @@ std::string InstallFolder();      // with a trailing backslash
 void WriteTextFile(const std::string& path, const std::string& text);
 std::string ReadTextFile(const std::string& path);
 
-// Zembrak.ini beside the running test program for the lifetime of the object.
+// A profile file (Zembrak.ini unless named) beside the running test program for the lifetime of
+// the object.
 class ScopedIniFile {
 public:
-    explicit ScopedIniFile(const std::string& text);
+    explicit ScopedIniFile(const std::string& text, const char* name = "Zembrak.ini");
     ~ScopedIniFile();
     ScopedIniFile(const ScopedIniFile&) = delete;
     ScopedIniFile& operator=(const ScopedIniFile&) = delete;
