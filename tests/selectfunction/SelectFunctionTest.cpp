@@ -13,7 +13,6 @@
 #include "PropertySheet.h"
 #include "ResourceFiles.h"
 #include "ResourceIds.h"
-#include "WaitFor.h"
 #include "WizardDriver.h"
 
 namespace {
@@ -135,8 +134,8 @@ TEST_F(SelectFunctionTest, FinishIsOfferedWhileABoxIsTicked)
 TEST_F(SelectFunctionTest, MissingTextLibraryIsReportedOnceAndLeavesTheAnswers)
 {
     Start("xyz");
-    HWND box = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (box = FindMessageBox(GetCurrentProcessId())) != nullptr; }));
+    HWND box = WaitForMessageBox(GetCurrentProcessId());
+    ASSERT_NE(nullptr, box);
     MessageBoxSeen seen = ReadMessageBox(box);
     EXPECT_EQ("Lomarel", seen.caption);
     EXPECT_EQ("Cannot run Lomarel - a required file is missing.", seen.text);
