@@ -1,6 +1,7 @@
 #include "ResourceLibrary.h"
 
 #include "Quibrant.h"
+#include "ResourcePaths.h"
 #include "ResourceModule.h"
 
 namespace {
@@ -8,8 +9,6 @@ namespace {
 const int kTextBufferSize = 1024;
 
 }  // namespace
-
-const char kDownloadTextLibraryPattern[] = "Resource\\Nivad%s.dll";
 
 CResourceLibrary::CResourceLibrary() : CResourceLibrary(kDownloadTextLibraryPattern) {}
 

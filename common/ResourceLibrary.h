@@ -3,9 +3,6 @@
 
 #include <string>
 
-// The message-download texts; the loader fills the "%s" with the language.
-extern const char kDownloadTextLibraryPattern[];
-
 // One resource-only library, loaded through the resource-language loader for the lifetime of
 // the holder. Paths are relative to the running program's folder; an unfilled "%s" lets the
 // loader put in the language.

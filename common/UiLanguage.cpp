@@ -8,6 +8,7 @@
 #include "IniConfig.h"
 #include "ModulePath.h"
 #include "MultibyteText.h"
+#include "ResourcePaths.h"
 #include "VersionInfo.h"
 
 namespace {
@@ -148,8 +149,8 @@ std::string ResolveUiLanguage(const char* name, const char* requested)
 
 bool CheckDownloadResources()
 {
-    return CheckLanguageLibraries("Lomarel", "Resource\\Nivad%s.dll") &&
-           IsPresentWithVersion("Resource\\Sorbelt.dll", 1);
+    return CheckLanguageLibraries("Lomarel", kDownloadTextLibraryPattern) &&
+           IsPresentWithVersion(kImageLibraryPath, 1);
 }
 
-bool CheckFaxResources() { return CheckLanguageLibraries("FaxSetup", "Resource\\Pluvet%s.dll"); }
+bool CheckFaxResources() { return CheckLanguageLibraries("FaxSetup", kFaxTextLibraryPattern); }

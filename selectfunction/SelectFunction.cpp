@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "FaxTextLibrary.h"
 #include "MissingFileMessage.h"
 #include "MultibyteText.h"
 #include "ResourceLibrary.h"
+#include "ResourcePaths.h"
 #include "ResultCodes.h"
 #include "SelectFunctionManager.h"
 #include "SelectFunctionPage.h"

@@ -1,6 +1,6 @@
 #include "SelectFunctionManager.h"
 
-#include "FaxTextLibrary.h"
+#include "ResourcePaths.h"
 #include "ResultCodes.h"
 #include "WizardButtonWidth.h"
 

@@ -1,7 +1,7 @@
 #include "SelectFunctionPage.h"
 
-#include "FaxTextLibrary.h"
 #include "ResourceIds.h"
+#include "ResourcePaths.h"
 #include "ResultCodes.h"
 #include "SelectFunctionManager.h"
 #include "SheetTitle.h"
@@ -61,7 +61,7 @@ void SelectFunctionPage::PostWizardButtons(DWORD buttons) const
 void SelectFunctionPage::DressSheet()
 {
     CResourceLibrary texts(FaxPageTextLibraryPath(m_strLanguage).c_str());
-    CSwitchingResourceLibrary images("Resource\\Sorbelt.dll");
+    CSwitchingResourceLibrary images(kImageLibraryPath);
     if (!texts.IsLoaded() || !images.IsLoaded()) {
         Sheet().SetResult(ERR_RESOURCE_LIBRARY);
         return;

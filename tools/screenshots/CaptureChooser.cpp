@@ -7,6 +7,7 @@
 #include <string>
 
 #include "ModalRun.h"
+#include "ModulePath.h"
 #include "ResourceIds.h"
 #include "WaitFor.h"
 #include "WindowImage.h"
@@ -43,11 +44,8 @@ int main(int argc, char** argv)
     if (argc != 3)
         return Fail("usage: CaptureChooser.exe <language code> <output.bmp>");
 
-    char modulePath[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, modulePath, MAX_PATH);
-    std::string folder(modulePath, length);
-    folder.erase(folder.find_last_of('\\') + 1);
-    HMODULE library = LoadLibraryA((folder + "Carvesh.dll").c_str());
+    std::string path;
+    HMODULE library = GetPathBesideProgram("Carvesh.dll", path) ? LoadLibraryA(path.c_str()) : nullptr;
     auto selectFunction = reinterpret_cast<SelectFunctionProc>(
         reinterpret_cast<void*>(GetProcAddress(library, "SelectFunction")));
     if (selectFunction == nullptr)

@@ -1,0 +1,17 @@
+#pragma once
+#include <string>
+
+// Where the resource-only libraries are, relative to the running program's folder.
+// The message-download texts; the loader fills the "%s" with the language.
+extern const char kDownloadTextLibraryPattern[];
+// The fax-setup and function-selection texts; callers fill the "%s" with the language.
+extern const char kFaxTextLibraryPattern[];
+// The images shared by every wizard.
+extern const char kImageLibraryPath[];
+
+// "Resource\Pluvet<language>.dll".
+std::string FaxTextLibraryPath(const std::string& language);
+
+// The texts a fax or chooser sheet or page opens: those of `language`; without a language, the
+// message-download texts in the language the loader picks, as a default holder opens them.
+std::string FaxPageTextLibraryPath(const std::string& language);
