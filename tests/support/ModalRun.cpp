@@ -6,13 +6,24 @@
 #include "WaitFor.h"
 #include "WindowQueries.h"
 
+namespace {
+
+// A modal loop nobody can end would otherwise hold the whole suite until its timeout.
+void EndTestProgram()
+{
+    std::fflush(stdout);
+    std::fflush(stderr);
+    TerminateProcess(GetCurrentProcess(), 3);
+}
+
+}  // namespace
+
 ModalRun::ModalRun(std::function<void()> body) : m_fnBody(std::move(body))
 {
     m_hThread = CreateThread(nullptr, 0, RunBody, this, 0, &m_nThreadId);
     if (m_hThread == nullptr) {
         std::fprintf(stderr, "ModalRun: cannot start a thread (error %lu)\n", GetLastError());
-        std::fflush(stderr);
-        TerminateProcess(GetCurrentProcess(), 3);
+        EndTestProgram();
     }
 }
 
@@ -24,14 +35,11 @@ ModalRun::~ModalRun()
         return WaitForEnd(0);
     }, graceMs);
     if (!ended) {
-        // A modal loop nobody can end would otherwise hold the whole suite until its timeout.
         std::fprintf(stderr,
                      "ModalRun: thread %lu still runs %lu ms after its windows were closed; "
                      "ending the test program\n",
                      m_nThreadId, graceMs);
-        std::fflush(stdout);
-        std::fflush(stderr);
-        TerminateProcess(GetCurrentProcess(), 3);
+        EndTestProgram();
     }
     CloseHandle(m_hThread);
 }
