@@ -23,7 +23,7 @@ start_xvfb "$prefix.xvfb"
 new_prefix "$prefix"
 
 printf 'int main(void) { return 0; }\n' > "$work/trivial.c"
-i686-w64-mingw32-gcc -O2 -static -mwindows "$work/trivial.c" -o "$install/Trivial.exe"
+"${LOMAREL_ARCH:-x86_64}-w64-mingw32-gcc" -O2 -static -mwindows "$work/trivial.c" -o "$install/Trivial.exe"
 cp "$build/dist/Zembrak.exe" "$install/"
 # The resource checks follow the report.
 cp -r "$build/dist/Resource" "$install/"

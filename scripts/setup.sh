@@ -1,17 +1,25 @@
 #!/usr/bin/env bash
 # Installs what a fresh Debian 12 machine lacks for building and testing, then builds.
 # Usage: scripts/setup.sh [build-dir]   (as root when packages are missing)
+# LOMAREL_ARCH=i686 builds the 32-bit binaries that ship (and tests them under 32-bit Wine, where
+# the machine can run 32-bit code); the default, x86_64, builds the same sources as 64-bit
+# programs for 64-bit Wine, which every machine here can run.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$here/build}
+arch=${LOMAREL_ARCH:-x86_64}
 
-packages=(cmake ninja-build g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine wine32 xvfb
-          googletest clang libclang-rt-14-dev)
+packages=(cmake ninja-build wine xvfb googletest clang libclang-rt-14-dev)
+case $arch in
+  i686) packages+=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine32) ;;
+  x86_64) packages+=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64) ;;
+  *) echo "LOMAREL_ARCH must be i686 or x86_64, not $arch" >&2; exit 2 ;;
+esac
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
+if [ "$arch" = i686 ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
   dpkg --add-architecture i386
   missing+=(wine32)
 fi
@@ -21,6 +29,10 @@ if [ ${#missing[@]} -gt 0 ]; then
   apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
-cmake -S "$here" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-i686.cmake" \
-      -DCMAKE_BUILD_TYPE=Release >/dev/null
+# A build folder made for the other processor starts afresh.
+if [ -f "$build/CMakeCache.txt" ] && ! grep -qx "LOMAREL_ARCH:STRING=$arch" "$build/CMakeCache.txt"; then
+  rm -rf "$build"
+fi
+cmake -S "$here" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw.cmake" \
+      -DLOMAREL_ARCH="$arch" -DCMAKE_BUILD_TYPE=Release >/dev/null
 ninja -C "$build" -j2

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "BuildMachine.h"
 #include "ProgramFiles.h"
 
 namespace {
@@ -20,7 +21,7 @@ protected:
         ASSERT_GT(m_image.size(), sizeof(IMAGE_DOS_HEADER));
         auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(m_image.data());
         ASSERT_EQ(IMAGE_DOS_SIGNATURE, dos->e_magic);
-        m_nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(m_image.data() + dos->e_lfanew);
+        m_nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(m_image.data() + dos->e_lfanew);
         ASSERT_EQ(IMAGE_NT_SIGNATURE, m_nt->Signature);
     }
 
@@ -52,13 +53,13 @@ protected:
 
     std::string m_path = InstallFolder() + "Zembrak.exe";
     std::string m_image;
-    const IMAGE_NT_HEADERS32* m_nt = nullptr;
+    const IMAGE_NT_HEADERS* m_nt = nullptr;
 };
 
-TEST_F(DeliverableTest, IsAWindowless32BitProgramNeedingOnlySystemLibraries)
+TEST_F(DeliverableTest, IsAWindowlessProgramOfTheBuildsMachineNeedingOnlySystemLibraries)
 {
-    EXPECT_EQ(IMAGE_FILE_MACHINE_I386, m_nt->FileHeader.Machine);
-    EXPECT_EQ(IMAGE_NT_OPTIONAL_HDR32_MAGIC, m_nt->OptionalHeader.Magic);
+    EXPECT_EQ(kBuildMachine, m_nt->FileHeader.Machine);
+    EXPECT_EQ(IMAGE_NT_OPTIONAL_HDR_MAGIC, m_nt->OptionalHeader.Magic);
     EXPECT_EQ(IMAGE_SUBSYSTEM_WINDOWS_GUI, m_nt->OptionalHeader.Subsystem);
     std::set<std::string> expected = {"ADVAPI32.DLL", "KERNEL32.DLL", "MSVCRT.DLL", "USER32.DLL",
                                       "VERSION.DLL", "WINSPOOL.DRV"};

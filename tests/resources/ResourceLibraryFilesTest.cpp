@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "BuildMachine.h"
 #include "LibraryVersions.h"
 #include "ProgramFiles.h"
 #include "ResourceIds.h"
@@ -228,9 +229,9 @@ TEST(ResourceLibraryFiles, AreResourceOnlyLibrariesOfTheCheckedVersions)
         HMODULE hModule = LoadLibraryA(LibraryPath(library.m_fileName).c_str());
         ASSERT_NE(nullptr, hModule);
         auto* pBase = reinterpret_cast<BYTE*>(hModule);
-        auto* pHeaders = reinterpret_cast<IMAGE_NT_HEADERS32*>(
+        auto* pHeaders = reinterpret_cast<IMAGE_NT_HEADERS*>(
             pBase + reinterpret_cast<IMAGE_DOS_HEADER*>(pBase)->e_lfanew);
-        EXPECT_EQ(IMAGE_FILE_MACHINE_I386, pHeaders->FileHeader.Machine);
+        EXPECT_EQ(kBuildMachine, pHeaders->FileHeader.Machine);
         EXPECT_TRUE(pHeaders->FileHeader.Characteristics & IMAGE_FILE_DLL);
         EXPECT_EQ(0u, pHeaders->OptionalHeader.AddressOfEntryPoint);
         const IMAGE_DATA_DIRECTORY& imports

@@ -1,9 +1,21 @@
 # Shell helpers for running the Windows binaries under Wine; sourced by the test rig and the demo.
 
-# wine_env PREFIX: every later wine command of this shell uses that prefix, quietly.
+# wine_env PREFIX: every later wine command of this shell uses that prefix, quietly, and the Wine
+# of the processor the build is for (LOMAREL_ARCH, x86_64 unless set): a 64-bit build runs in a
+# 64-bit prefix without any 32-bit code, which some machines cannot run at all.
 wine_env() {
-  export WINEPREFIX=$1 WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  if [ "${LOMAREL_ARCH:-x86_64}" = i686 ]; then
+    export WINEARCH=win32 WINE_LOADER=/usr/lib/wine/wine
+  else
+    export WINEARCH=win64 WINE_LOADER=/usr/lib/wine/wine64
+  fi
 }
+
+# Debian's wine, wineboot and winepath commands take the 32-bit Wine whenever it is installed.
+wine() { "$WINE_LOADER" "$@"; }
+wineboot() { "$WINE_LOADER" wineboot.exe "$@"; }
+winepath() { "$WINE_LOADER" winepath.exe "$@"; }
 
 # start_xvfb STATEFILE: starts a virtual display when there is none and records it, so later
 # processes (and stop_xvfb) find it.
