@@ -87,7 +87,7 @@ bool CPropertyPage::OnSheetNotify(const NMHDR& header)
     LRESULT result;
     switch (header.code) {
     case PSN_SETACTIVE:
-        result = OnSetActive() ? 0 : -1;
+        result = m_pSheet->ActivatePage(*this);
         break;
     case PSN_WIZNEXT:
         result = OnWizardNext();

@@ -30,7 +30,8 @@ protected:
     virtual BOOL OnInitDialog();
     virtual void DoDataExchange(CDataExchange& exchange);
 
-    // FALSE refuses the activation; the sheet goes on to the next page in the same direction.
+    // FALSE refuses the activation; the sheet goes on to the next page in the same direction, or
+    // to the page the activation asked for with the sheet's SetActivePage.
     virtual BOOL OnSetActive();
     // 0 moves to the neighbouring page, -1 stays, a template identifier goes to that page.
     virtual LRESULT OnWizardNext();

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "PropertyPage.h"
 #include "ResourceModule.h"
 
@@ -66,15 +68,52 @@ INT_PTR CPropertySheet::DoModal()
 
 BOOL CPropertySheet::SetActivePage(int index)
 {
+    bool onSheetThread = GetWindowThreadProcessId(m_hWnd, nullptr) == GetCurrentThreadId();
+    if (m_pActivating != nullptr && onSheetThread) {
+        if (index < 0 || index >= GetPageCount())
+            return FALSE;
+        m_nRequestedPage = index;
+        return TRUE;
+    }
     return static_cast<BOOL>(SendMessageA(m_hWnd, PSM_SETCURSEL, index, 0));
 }
 
 int CPropertySheet::GetActiveIndex() const
 {
+    // While a page activates, comctl32 has no current page yet.
+    if (CPropertyPage* activating = m_pActivating)
+        return IndexOf(activating);
     if (m_hWnd == nullptr)
         return static_cast<int>(m_nFirstPage);
     LRESULT page = SendMessageA(m_hWnd, PSM_GETCURRENTPAGEHWND, 0, 0);
     return static_cast<int>(SendMessageA(m_hWnd, PSM_HWNDTOINDEX, page, 0));
+}
+
+// A page that moved the sheet with a nested PSM_SETCURSEL and then refused would not stay moved:
+// comctl32 goes on from the refusing page in the direction of travel, activating the target a
+// second time, or at either end of the sheet showing the refusing page itself. Answering with
+// the target's template instead makes comctl32 activate the target once, in the same pass.
+LRESULT CPropertySheet::ActivatePage(CPropertyPage& page)
+{
+    CPropertyPage* outer = m_pActivating.exchange(&page);
+    int outerRequest = m_nRequestedPage;
+    m_nRequestedPage = -1;
+    bool accepted = page.OnSetActive() != FALSE;
+    int requested = m_nRequestedPage;
+    m_pActivating = outer;
+    m_nRequestedPage = outerRequest;
+
+    if (requested < 0)
+        return accepted ? 0 : -1;
+    if (m_pages[requested] == &page)
+        return 0;  // a sheet of one page has nowhere else to go
+    return static_cast<LRESULT>(m_pages[requested]->m_nTemplateId);
+}
+
+int CPropertySheet::IndexOf(const CPropertyPage* page) const
+{
+    auto found = std::find(m_pages.begin(), m_pages.end(), page);
+    return found != m_pages.end() ? static_cast<int>(found - m_pages.begin()) : -1;
 }
 
 BOOL CPropertySheet::OnInitDialog()

@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -29,8 +30,11 @@ public:
     INT_PTR DoModal();
 
     HWND GetSafeHwnd() const { return m_hWnd; }
+    // Called by a page during its own activation, the move is made when that activation returns
+    // and lands exactly on index, whether the page refused or not. comctl32 then finds the target
+    // by its template, which must be the only one of its kind in the sheet.
     BOOL SetActivePage(int index);
-    // The page shown; during a page's activation still the page that was shown before it.
+    // The page shown, or the page being activated while it is.
     int GetActiveIndex() const;
     int GetPageCount() const { return static_cast<int>(m_pages.size()); }
 
@@ -44,6 +48,9 @@ private:
     static LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void Attach(HWND window);
+    // The answer to a page's PSN_SETACTIVE.
+    LRESULT ActivatePage(CPropertyPage& page);
+    int IndexOf(const CPropertyPage* page) const;
 
     std::string m_strCaption;
     HWND m_hParent;
@@ -56,4 +63,8 @@ private:
     WPARAM m_initWParam = 0;
     LPARAM m_initLParam = 0;
     INT_PTR m_nModalResult = IDCANCEL;
+
+    // Read by other threads too: a driver may ask for the active page at any time.
+    std::atomic<CPropertyPage*> m_pActivating{nullptr};
+    int m_nRequestedPage = -1;
 };

@@ -324,23 +324,158 @@ bool CIniConfig::IsLanguageEnabledForApi(const char* api, const char* language)
                    reinterpret_cast<const unsigned char*>(LowerCase(language).c_str())) != nullptr;
 }
 
+// 0-based, -1 when no Language key begins with the code's first two characters.
+int CIniConfig::FindLanguageByPrefix(const char* code) const
+{
+    const std::vector<std::string>& keys = m_sections[SECTION_LANGUAGE].keys;
+    for (size_t i = 0; i < keys.size(); ++i) {
+        if (_mbsnicmp(reinterpret_cast<const unsigned char*>(code),
+                      reinterpret_cast<const unsigned char*>(keys[i].c_str()), 2) == 0)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
 int CIniConfig::MatchLanguageForApi(const char* api, const char* code, std::string& language)
 {
     if (IsEmpty(api)) {
         m_nLastError = ERR_INI_ARGUMENT;
         return 0;
     }
-    if (IsEmpty(code))
+    int index = IsEmpty(code) ? -1 : FindLanguageByPrefix(code);
+    if (index < 0)
         return 0;
-    const std::vector<std::string>& keys = m_sections[SECTION_LANGUAGE].keys;
-    for (size_t i = 0; i < keys.size(); ++i) {
-        if (_mbsnicmp(reinterpret_cast<const unsigned char*>(code),
-                      reinterpret_cast<const unsigned char*>(keys[i].c_str()), 2) != 0)
-            continue;
-        language = keys[i];
-        return IsLanguageEnabledForApi(api, language.c_str()) ? static_cast<int>(i) + 1 : 0;
+    // Later keys with the same prefix are not tried.
+    language = m_sections[SECTION_LANGUAGE].keys[index];
+    return IsLanguageEnabledForApi(api, language.c_str()) ? index + 1 : 0;
+}
+
+int CIniConfig::MatchLanguageByPrefix(const char* code, std::string& language)
+{
+    language.clear();
+    if (IsEmpty(code)) {
+        m_nLastError = ERR_INI_ARGUMENT;
+        return 0;
     }
-    return 0;
+    int index = FindLanguageByPrefix(code);
+    if (index < 0)
+        return 0;
+    language = m_sections[SECTION_LANGUAGE].keys[index];
+    return index + 1;
+}
+
+// The machine that a Drivers or Models key names, and the machine's language list.
+bool CIniConfig::GetMachineLanguages(IniSectionId owner, const char* key, std::string& machine,
+                                     std::string& languages)
+{
+    machine.clear();
+    languages.clear();
+    int index = FindKey(owner, key);
+    if (index == 0) {
+        if (!IsEmpty(key))
+            m_nLastError = owner == SECTION_DRIVERS ? ERR_INI_DRIVER : ERR_INI_MODEL;
+        return false;
+    }
+    machine = m_sections[owner].ValueAt(index - 1);
+    const IniSection& machines = m_sections[SECTION_MACHINES];
+    int machineIndex = machine.empty() ? -1 : machines.Find(machine.c_str());
+    if (machineIndex < 0) {
+        m_nLastError = ERR_INI_MACHINE;
+        return false;
+    }
+    languages = machines.ValueAt(machineIndex);
+    if (languages.empty()) {
+        m_nLastError = ERR_INI_LANGUAGE;
+        return false;
+    }
+    return true;
+}
+
+int CIniConfig::CountMachineLanguages(IniSectionId owner, const char* key)
+{
+    std::string machine;
+    std::string languages;
+    if (!GetMachineLanguages(owner, key, machine, languages))
+        return 0;
+    std::vector<std::string> items = SplitAtCommas(languages);
+    for (const std::string& item : items) {
+        if (m_sections[SECTION_LANGUAGE].Find(item.c_str()) < 0) {
+            m_nLastError = ERR_INI_MACHINE_LANGUAGE;
+            return 0;
+        }
+    }
+    return static_cast<int>(items.size());
+}
+
+int CIniConfig::HasDriverMachine(const char* driver)
+{
+    return CountMachineLanguages(SECTION_DRIVERS, driver);
+}
+
+int CIniConfig::HasModelMachine(const char* model)
+{
+    return CountMachineLanguages(SECTION_MODELS, model);
+}
+
+bool CIniConfig::GetDriverLanguages(const char* driver, std::string& languages)
+{
+    std::string machine;
+    return GetMachineLanguages(SECTION_DRIVERS, driver, machine, languages);
+}
+
+bool CIniConfig::GetModelLanguages(const char* model, std::string& languages)
+{
+    std::string machine;
+    return GetMachineLanguages(SECTION_MODELS, model, machine, languages);
+}
+
+bool CIniConfig::GetLanguageFile(IniSectionId owner, const char* key, const char* language,
+                                 std::string& path)
+{
+    path.clear();
+    if (IsEmpty(language)) {
+        m_nLastError = ERR_INI_ARGUMENT;
+        return false;
+    }
+    std::string machine;
+    std::string languages;
+    if (!GetMachineLanguages(owner, key, machine, languages))
+        return false;
+    // Whole items only: a key that is merely part of another item is not the machine's.
+    std::string name;
+    if (!GetLanguageName(language, name) || name.empty() ||
+        !IsOneOf(SplitAtCommas(languages), language)) {
+        m_nLastError = ERR_INI_LANGUAGE;
+        return false;
+    }
+    // Too long to open: reported as the language-file reader reports a bad path.
+    if (!GetPathBesideProgram((machine + "\\" + name + ".lng").c_str(), path)) {
+        m_nLastError = LNG_ERR_PATH;
+        return false;
+    }
+    return true;
+}
+
+bool CIniConfig::GetDriverLanguageFile(const char* driver, const char* language,
+                                       std::string& path)
+{
+    return GetLanguageFile(SECTION_DRIVERS, driver, language, path);
+}
+
+bool CIniConfig::GetModelLanguageFile(const char* model, const char* language, std::string& path)
+{
+    return GetLanguageFile(SECTION_MODELS, model, language, path);
+}
+
+bool CIniConfig::GetLink(const char* language, std::string& link)
+{
+    if (IsEmpty(language)) {
+        link.clear();
+        m_nLastError = ERR_INI_ARGUMENT;
+        return false;
+    }
+    // An empty link would open nothing: it counts as missing.
+    return GetRequiredValue(SECTION_LINK, language, ERR_INI_LANGUAGE, link);
 }
 
 bool CIniConfig::GetRequiredValue(IniSectionId id, const char* key, int errorCode,

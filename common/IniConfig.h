@@ -72,6 +72,20 @@ public:
     bool GetModelId(const char* machine, std::string& modelId);
     bool GetLanguageVersion(const char* machine, std::string& version);
 
+    // The message-download lookups. A driver (a Drivers key) or a model (a Models key) names a
+    // machine, which must be a Machines key; the machine's value lists its panel languages.
+    // The number of the machine's languages when each is a Language key, else 0.
+    int HasDriverMachine(const char* driver);
+    int HasModelMachine(const char* model);
+    bool GetDriverLanguages(const char* driver, std::string& languages);
+    bool GetModelLanguages(const char* model, std::string& languages);
+    // The first Language key that begins with the same two characters as `code`.
+    int MatchLanguageByPrefix(const char* code, std::string& language);
+    // "<program folder><machine>\<language name>.lng", for a language the machine lists.
+    bool GetDriverLanguageFile(const char* driver, const char* language, std::string& path);
+    bool GetModelLanguageFile(const char* model, const char* language, std::string& path);
+    bool GetLink(const char* language, std::string& link);
+
     bool HasFaxMachine() const { return m_bHasFaxMachine; }
     bool HasFaxDestination() const { return m_bHasFaxDestination; }
     bool HasFaxCountryCode() const { return m_bHasFaxCountryCode; }
@@ -88,6 +102,12 @@ private:
     bool CollectUnknownLanguages(IniSectionId id, int index, std::string& unknown);
     bool IsKnownLanguage(const char* language);
     bool IsKnownCountryCode(const char* code) { return FindCountryCode(code); }
+    int FindLanguageByPrefix(const char* code) const;
+    bool GetMachineLanguages(IniSectionId owner, const char* key, std::string& machine,
+                             std::string& languages);
+    int CountMachineLanguages(IniSectionId owner, const char* key);
+    bool GetLanguageFile(IniSectionId owner, const char* key, const char* language,
+                         std::string& path);
 
     int m_nLastError = 0;
     bool m_bLoaded = false;

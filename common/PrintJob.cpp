@@ -129,10 +129,12 @@ bool CPrintJob::StartDocument(const char* printerName, const char* documentName,
 
 bool CPrintJob::FinishDocument(HANDLE printer, int status)
 {
-    g_SpoolerApi.EndDocPrinter(printer);
+    // The spooler may still refuse a document whose every write it took (a queue that cannot
+    // pass its data type on, for one); then nothing reaches the printer.
+    bool ended = g_SpoolerApi.EndDocPrinter(printer) != FALSE;
     g_SpoolerApi.ClosePrinter(printer);
-    m_nStatus = status;
-    return status == RESULT_OK;
+    m_nStatus = status == RESULT_OK && !ended ? ERR_WRITE_PRINTER : status;
+    return m_nStatus == RESULT_OK;
 }
 
 bool CPrintJob::SendLanguageFile(const char* pszPrinterName, const char* pszFilePath,

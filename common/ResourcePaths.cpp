@@ -11,7 +11,17 @@ std::string FaxTextLibraryPath(const std::string& language)
     return FillTextSlot(kFaxTextLibraryPattern, language);
 }
 
+std::string PageTextLibraryPath(const char* pattern, const std::string& language)
+{
+    return language.empty() ? kDownloadTextLibraryPattern : FillTextSlot(pattern, language);
+}
+
+std::string DownloadTextLibraryPath(const std::string& language)
+{
+    return PageTextLibraryPath(kDownloadTextLibraryPattern, language);
+}
+
 std::string FaxPageTextLibraryPath(const std::string& language)
 {
-    return language.empty() ? kDownloadTextLibraryPattern : FaxTextLibraryPath(language);
+    return PageTextLibraryPath(kFaxTextLibraryPattern, language);
 }

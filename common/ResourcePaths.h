@@ -12,6 +12,8 @@ extern const char kImageLibraryPath[];
 // "Resource\Pluvet<language>.dll".
 std::string FaxTextLibraryPath(const std::string& language);
 
-// The texts a fax or chooser sheet or page opens: those of `language`; without a language, the
-// message-download texts in the language the loader picks, as a default holder opens them.
+// The texts a wizard sheet or page opens: `pattern` filled with `language`; without a language,
+// the message-download texts in the language the loader picks, as a default holder opens them.
+std::string PageTextLibraryPath(const char* pattern, const std::string& language);
+std::string DownloadTextLibraryPath(const std::string& language);
 std::string FaxPageTextLibraryPath(const std::string& language);

@@ -2,5 +2,5 @@
 
 SpoolerApi g_SpoolerApi = {
     ::EnumPrintersA, ::OpenPrinterA,  ::GetPrinterDriverA, ::StartDocPrinterA,
-    ::WritePrinter,  ::EndDocPrinter, ::ClosePrinter,
+    ::WritePrinter,  ::EndDocPrinter, ::ClosePrinter,      ::EnumJobsA,
 };

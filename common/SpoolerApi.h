@@ -2,8 +2,8 @@
 #include <windows.h>
 
 // Every spooler call goes through this table so that a test can produce states Wine cannot
-// (an enumeration that needs no data, a refused document, a failing write) and observe what a
-// job hands to the spooler. It points at the real functions.
+// (an enumeration that needs no data, a queued job, a refused document, a failing write) and
+// observe what a job hands to the spooler. It points at the real functions.
 struct SpoolerApi {
     BOOL(WINAPI* EnumPrintersA)(DWORD flags, LPSTR name, DWORD level, LPBYTE buffer, DWORD size,
                                 LPDWORD needed, LPDWORD returned);
@@ -14,6 +14,8 @@ struct SpoolerApi {
     BOOL(WINAPI* WritePrinter)(HANDLE printer, LPVOID data, DWORD size, LPDWORD written);
     BOOL(WINAPI* EndDocPrinter)(HANDLE printer);
     BOOL(WINAPI* ClosePrinter)(HANDLE printer);
+    BOOL(WINAPI* EnumJobsA)(HANDLE printer, DWORD firstJob, DWORD jobCount, DWORD level,
+                            LPBYTE buffer, DWORD size, LPDWORD needed, LPDWORD returned);
 };
 
 extern SpoolerApi g_SpoolerApi;

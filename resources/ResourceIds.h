@@ -80,6 +80,16 @@
 
 #define IDC_SIDE_PICTURE             11021  // the picture on the left; bitmap IDB_WIZARD_SIDE_PICTURE
 
+// ---- Pages in both text libraries --------------------------------------------------------
+
+#define IDD_SELECT_PRINTER_PAGE      5000
+#define IDC_PRINTER_LIST             208    // report view: name, port, comment, location
+#define IDC_SHOW_ALL_PRINTERS        18003  // check box: list printers the configuration lacks too
+
+// ---- Message-download pages (Nivad) ------------------------------------------------------
+
+#define IDD_DOWNLOAD_INTRODUCTION_PAGE 5004
+
 // ---- Images (Sorbelt) ------------------------------------------------------------------
 
 #define IDB_DEFAULT_VERSION_IMAGE    101   // message version page, when the language file has none

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds, then renders the function chooser's page in English and Japanese into
-# docs/screenshots/select-function-<code>.png, in a throwaway Wine prefix of its own.
+# Builds, then renders the wizard pages in English and Japanese into
+# docs/screenshots/<page>-<code>.png, in a throwaway Wine prefix of its own with the demo printers:
+# the function chooser, and the message download's introduction and printer pages.
 # Usage: scripts/screenshots.sh   (as root when packages are missing)
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -28,6 +29,7 @@ mkdir -p "$work" "$here/docs/screenshots"
 trap 'stop_prefix "$prefix"; stop_xvfb "$work/xvfb"; rm -rf "$prefix"' EXIT
 start_xvfb "$work/xvfb"
 new_prefix "$prefix"
+install_printers "$build/bin/InstallPrinters.exe" "$here/samples/printers.txt"
 # This Wine does not look in the folder Debian puts its own fonts in, but it does read the
 # prefix's font folder.
 cp /usr/share/wine/fonts/* "$prefix/drive_c/windows/Fonts/"
@@ -38,14 +40,23 @@ wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS UI Gothic' /d "$japa
 # The chooser finds its resource libraries and Version.txt beside the running program.
 rm -rf "$work/dist"
 cp -r "$build/dist" "$work/dist"
-cp "$build/bin/CaptureChooser.exe" "$work/dist/"
+cp "$build/bin/CaptureChooser.exe" "$build/bin/CaptureDownloadPages.exe" "$work/dist/"
+
+# save_png NAME: the bitmap the capture wrote as docs/screenshots/NAME.png.
+save_png() {
+  python3 "$here/tools/screenshots/bmp2png.py" "$work/$1.bmp" "$here/docs/screenshots/$1.png"
+  echo "== docs/screenshots/$1.png"
+}
 
 # The locale gives Wine the ANSI code page and UI language of each language.
 declare -A locales=([enu]=en_US.UTF-8 [jpn]=ja_JP.UTF-8)
 for language in enu jpn; do
-  LC_ALL=${locales[$language]} wine "$work/dist/CaptureChooser.exe" "$language" \
-    "$(winepath -w "$work/$language.bmp")"
-  png=docs/screenshots/select-function-$language.png
-  python3 "$here/tools/screenshots/bmp2png.py" "$work/$language.bmp" "$here/$png"
-  echo "== $png"
+  export LC_ALL=${locales[$language]}
+  wine "$work/dist/CaptureChooser.exe" "$language" "$(winepath -w "$work/select-function-$language.bmp")"
+  save_png "select-function-$language"
+  wine "$work/dist/CaptureDownloadPages.exe" "$language" "$(winepath -w "$work/download")"
+  for page in introduction printer; do
+    mv "$work/download-$page.bmp" "$work/download-$page-$language.bmp"
+    save_png "download-$page-$language"
+  done
 done

@@ -3,23 +3,27 @@
 # Usage: scripts/setup.sh [build-dir]   (as root when packages are missing)
 # LOMAREL_ARCH=i686 builds the 32-bit binaries that ship (and tests them under 32-bit Wine, where
 # the machine can run 32-bit code); the default, x86_64, builds the same sources as 64-bit
-# programs for 64-bit Wine, which every machine here can run.
+# programs for 64-bit Wine, which every machine here can run. LOMAREL_BUILD_ONLY=1 leaves Wine out.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$here/build}
 arch=${LOMAREL_ARCH:-x86_64}
 
-packages=(cmake ninja-build wine xvfb googletest clang libclang-rt-14-dev)
+build_only=${LOMAREL_BUILD_ONLY:-}
+
+packages=(cmake ninja-build googletest clang libclang-rt-14-dev)
 case $arch in
-  i686) packages+=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine32) ;;
-  x86_64) packages+=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64) ;;
+  i686) packages+=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686)
+        [ -n "$build_only" ] || packages+=(wine wine32 xvfb) ;;
+  x86_64) packages+=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
+          [ -n "$build_only" ] || packages+=(wine wine64 xvfb) ;;
   *) echo "LOMAREL_ARCH must be i686 or x86_64, not $arch" >&2; exit 2 ;;
 esac
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-if [ "$arch" = i686 ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+if [ "$arch" = i686 ] && [ -z "$build_only" ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
   dpkg --add-architecture i386
   missing+=(wine32)
 fi

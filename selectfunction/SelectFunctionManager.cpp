@@ -6,7 +6,7 @@
 
 SelectFunctionManager::SelectFunctionManager(const char* title, const std::string& language,
                                              HWND parent, UINT firstPage)
-    : CPropertySheet(title, parent, firstPage),
+    : CWizardSheet(title, parent, firstPage),
       m_pResourceLibrary(
           std::make_unique<CSwitchingResourceLibrary>(FaxTextLibraryPath(language).c_str())),
       m_strLanguage(language)
@@ -17,12 +17,12 @@ SelectFunctionManager::SelectFunctionManager(const char* title, const std::strin
 
 BOOL SelectFunctionManager::OnInitDialog()
 {
-    BOOL result = CPropertySheet::OnInitDialog();
+    BOOL result = CWizardSheet::OnInitDialog();
     CResourceLibrary texts(FaxPageTextLibraryPath(m_strLanguage).c_str());
     if (texts.IsLoaded())
         WidenWizardButtons(GetSafeHwnd(), texts);
     else
-        m_nResult = ERR_RESOURCE_LIBRARY;
+        SetResult(ERR_RESOURCE_LIBRARY);
     SetForegroundWindow(GetSafeHwnd());
     return result;
 }

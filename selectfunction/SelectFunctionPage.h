@@ -1,16 +1,13 @@
 #pragma once
 #include <string>
 
-#include "PropertyPage.h"
-
-class SelectFunctionManager;
+#include "WizardPageBase.h"
 
 // The chooser's one page: three boxes for the country code, the time and the message download.
 // Finish is offered while at least one is ticked.
-class SelectFunctionPage : public CPropertyPage {
+class SelectFunctionPage : public CWizardPageBase {
 public:
     SelectFunctionPage(const std::string& language, int wizardButtons);
-    ~SelectFunctionPage() override;
 
     bool IsFirstTicked() const { return m_bFirst; }
     bool IsSecondTicked() const { return m_bSecond; }
@@ -22,14 +19,8 @@ protected:
     void OnClicked(int controlId) override;
 
 private:
-    SelectFunctionManager& Sheet() const;
     bool IsAnyTicked() const { return m_bFirst || m_bSecond || m_bThird; }
-    void PostWizardButtons(DWORD buttons) const;
-    void DressSheet();
 
-    std::string m_strLanguage;
-    HBITMAP m_hPicture = nullptr;
-    int m_nWizardButtons;
     bool m_bFirst = false;
     bool m_bSecond = false;
     bool m_bThird = false;

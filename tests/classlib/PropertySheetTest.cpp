@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <atomic>
 #include <memory>
 
@@ -67,6 +68,8 @@ public:
 
     std::atomic<int> m_nPageActivationsAtInit{-1};
     TestPage* m_pFirstPage = nullptr;
+    // The direction of travel, which the Next and Back handlers of a real wizard keep.
+    std::atomic<bool> m_bForward{true};
 
 protected:
     BOOL OnInitDialog() override
@@ -74,6 +77,38 @@ protected:
         BOOL result = CPropertySheet::OnInitDialog();
         m_nPageActivationsAtInit = m_pFirstPage->m_nActivations.load();
         return result;
+    }
+};
+
+// Skips itself, when told to, as the product's pages do: from the sheet's active index and page
+// count, turning the direction of travel at either end of the sheet.
+class SkippingPage : public TestPage {
+public:
+    using TestPage::TestPage;
+
+    std::atomic<bool> m_bSkip{false};
+    std::atomic<int> m_nIndexSeen{-1};
+
+protected:
+    BOOL OnSetActive() override
+    {
+        if (!m_bSkip)
+            return TestPage::OnSetActive();
+        ++m_nActivations;
+        auto* sheet = static_cast<TestSheet*>(GetSheet());
+        int active = sheet->GetActiveIndex();
+        int last = sheet->GetPageCount() - 1;
+        m_nIndexSeen = active;
+        int target;
+        if (sheet->m_bForward) {
+            target = active == last ? std::max(active - 1, 0) : active + 1;
+            sheet->m_bForward = active != last;
+        } else {
+            target = active == 0 ? std::min(1, last) : active - 1;
+            sheet->m_bForward = active == 0;
+        }
+        sheet->SetActivePage(target);
+        return FALSE;
     }
 };
 
@@ -149,6 +184,50 @@ TEST_F(PropertySheetTest, RefusedPageIsSkippedInTheDirectionOfTravel)
     second.m_bRefuse = false;
     EXPECT_TRUE(m_sheet.SetActivePage(1));
     EXPECT_EQ(1, m_driver->ActiveIndex());
+    ASSERT_TRUE(m_driver->Press(IDCANCEL));
+    ASSERT_TRUE(Ended());
+}
+
+TEST_F(PropertySheetTest, PageThatSkipsItselfLandsWhereItSentTheSheet)
+{
+    SkippingPage first(1), second(2), third(3);
+    AddPages({&first, &second, &third});
+    Start();
+
+    // In the middle, both ways: the neighbours are reached and activated once each.
+    second.m_bSkip = true;
+    ASSERT_TRUE(m_driver->Press(ID_WIZNEXT));
+    EXPECT_TRUE(m_driver->WaitForActiveIndex(2, 2000));
+    EXPECT_EQ(1, third.m_nActivations);
+    m_sheet.m_bForward = false;
+    ASSERT_TRUE(m_driver->WaitForButtonEnabled(ID_WIZBACK, true, 2000));
+    ASSERT_TRUE(m_driver->Press(ID_WIZBACK));
+    EXPECT_TRUE(m_driver->WaitForActiveIndex(0, 2000));
+    EXPECT_EQ(2, first.m_nActivations);
+    EXPECT_EQ(2, second.m_nActivations);
+    EXPECT_EQ(1, second.m_nIndexSeen);
+
+    // The last page going forward sends the sheet one page back and turns the direction.
+    second.m_bSkip = false;
+    third.m_bSkip = true;
+    m_sheet.m_bForward = true;
+    ASSERT_TRUE(m_driver->Press(ID_WIZNEXT));
+    ASSERT_TRUE(m_driver->WaitForActiveIndex(1, 2000));
+    ASSERT_TRUE(m_driver->Press(ID_WIZNEXT));
+    EXPECT_EQ(1, m_driver->ActiveIndex());
+    EXPECT_EQ(2, third.m_nActivations);
+    EXPECT_EQ(2, third.m_nIndexSeen);
+    EXPECT_EQ(4, second.m_nActivations);
+    EXPECT_FALSE(m_sheet.m_bForward);
+
+    // The first page going backward sends the sheet to page 1 and turns the direction.
+    first.m_bSkip = true;
+    ASSERT_TRUE(m_driver->Press(ID_WIZBACK));
+    EXPECT_EQ(1, m_driver->ActiveIndex());
+    EXPECT_EQ(3, first.m_nActivations);
+    EXPECT_EQ(0, first.m_nIndexSeen);
+    EXPECT_EQ(5, second.m_nActivations);
+    EXPECT_TRUE(m_sheet.m_bForward);
     ASSERT_TRUE(m_driver->Press(IDCANCEL));
     ASSERT_TRUE(Ended());
 }

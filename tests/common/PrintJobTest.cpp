@@ -33,6 +33,7 @@ struct SpoolerLog {
     DWORD acceptAtMost = 0;  // 0: the spooler takes every write whole
     std::function<bool()> onStart = [] { return true; };
     std::function<bool(size_t)> onWrite = [](size_t) { return true; };
+    bool refuseEnd = false;  // the document is still ended for real
 };
 SpoolerLog* g_log = nullptr;
 
@@ -65,7 +66,8 @@ BOOL WINAPI LoggedWrite(HANDLE printer, LPVOID data, DWORD size, LPDWORD written
 BOOL WINAPI LoggedEndDoc(HANDLE printer)
 {
     g_log->calls.push_back("end");
-    return ::EndDocPrinter(printer);
+    BOOL ended = ::EndDocPrinter(printer);
+    return g_log->refuseEnd ? FALSE : ended;
 }
 
 BOOL WINAPI LoggedClose(HANDLE printer)
@@ -178,8 +180,12 @@ TEST_F(PrintJobTest, XpsPipelineDriverGetsXpsPassJobs)
     EXPECT_TRUE(job.IsXpsDriver(kXps));
     EXPECT_FALSE(job.IsXpsDriver(kLaser));  // no dependent files at all
     EXPECT_FALSE(job.IsXpsDriver("No Such Printer"));
-    EXPECT_TRUE(job.SendPjlCommand(kXps, "Menu print", kMenuPrint));
+    // Wine takes the writes of such a job but cannot hand its data type to a file port, so it
+    // refuses the finished document: the printer got nothing, and the send must say so.
+    EXPECT_FALSE(job.SendPjlCommand(kXps, "Menu print", kMenuPrint));
+    EXPECT_EQ(ERR_WRITE_PRINTER, job.GetStatus());
     EXPECT_EQ("XPS_PASS", m_log.dataType);
+    EXPECT_EQ((Calls{"end", "close"}), Calls(m_log.calls.end() - 2, m_log.calls.end()));
 }
 
 TEST_F(PrintJobTest, RefusedPrinterOrDocumentIsClosedWithoutWrites)
@@ -223,6 +229,20 @@ TEST_F(PrintJobTest, FileThatCannotBeSentEndsAnEmptyDocument)
     EXPECT_FALSE(job.SendLanguageFile(kLaser, m_strFile.c_str(), "Message download"));
     EXPECT_EQ(ERR_OPEN_FILE, job.GetStatus());
     EXPECT_EQ((Calls{"open", "start", "end", "close"}), m_log.calls);
+}
+
+TEST_F(PrintJobTest, RefusedEndOfDocumentFailsTheSendUnlessItFailedBefore)
+{
+    WriteLanguageFile(10);
+    m_log.refuseEnd = true;
+    CPrintJob job;
+    EXPECT_FALSE(job.SendLanguageFile(kLaser, m_strFile.c_str(), "Message download"));
+    EXPECT_EQ(ERR_WRITE_PRINTER, job.GetStatus());
+    EXPECT_EQ((Calls{"end", "close"}), Calls(m_log.calls.end() - 2, m_log.calls.end()));
+
+    // The first failure is the one worth telling.
+    EXPECT_FALSE(job.SendLanguageFile(kLaser, "C:\\no-such-folder\\x.lng", "Message download"));
+    EXPECT_EQ(ERR_OPEN_FILE, job.GetStatus());
 }
 
 TEST_F(PrintJobTest, FailedWriteEndsTheDocumentBeforeClosing)

@@ -159,6 +159,55 @@ int WizardDriver::SelectedListRow(int id) const
         SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
+bool WizardDriver::ClickListColumn(int id, int column) const
+{
+    HWND header = ListHeader(id);
+    RECT bounds;
+    if (!UserCanClick(header) ||
+        !SendMessageA(header, HDM_GETITEMRECT, column, reinterpret_cast<LPARAM>(&bounds)))
+        return false;
+    return ClickAt(header, bounds, false);
+}
+
+bool WizardDriver::DoubleClickListRow(int id, const std::string& firstColumnText) const
+{
+    if (!SelectListRow(id, firstColumnText))
+        return false;
+    HWND list = PageControl(id);
+    RECT bounds = {};
+    bounds.left = LVIR_LABEL;
+    int row = SelectedListRow(id);
+    if (!SendMessageA(list, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&bounds)))
+        return false;
+    return ClickAt(list, bounds, true);
+}
+
+HBITMAP WizardDriver::ListColumnBitmap(int id, int column) const
+{
+    HDITEMA item = {};
+    item.mask = HDI_FORMAT | HDI_BITMAP;
+    HWND header = ListHeader(id);
+    if (header == nullptr ||
+        !SendMessageA(header, HDM_GETITEMA, column, reinterpret_cast<LPARAM>(&item)) ||
+        (item.fmt & HDF_BITMAP) == 0)
+        return nullptr;
+    return item.hbm;
+}
+
+// The button messages a click leaves in the control's queue; the control finds what was clicked
+// from the position they carry.
+bool WizardDriver::ClickAt(HWND control, const RECT& bounds, bool doubleClick) const
+{
+    LPARAM where = MAKELPARAM((bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2);
+    if (doubleClick) {
+        PostMessageA(control, WM_LBUTTONDBLCLK, MK_LBUTTON, where);
+    } else {
+        PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, where);
+        PostMessageA(control, WM_LBUTTONUP, 0, where);
+    }
+    return WaitForPostedMessagesHandled(SheetThread());
+}
+
 bool WizardDriver::WaitForActiveIndex(int index, DWORD timeoutMs) const
 {
     return WaitFor([&] { return ActiveIndex() == index; }, timeoutMs);
@@ -176,6 +225,13 @@ HWND WizardDriver::PageControl(int id) const
 {
     HWND page = ActivePage();
     return page != nullptr ? GetDlgItem(page, id) : nullptr;
+}
+
+HWND WizardDriver::ListHeader(int id) const
+{
+    HWND list = PageControl(id);
+    return list != nullptr ? reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0))
+                           : nullptr;
 }
 
 DWORD WizardDriver::SheetThread() const

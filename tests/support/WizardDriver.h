@@ -54,6 +54,12 @@ public:
     // sent: a page that opened a message box on a selection would hold the call.
     bool SelectListRow(int id, const std::string& firstColumnText) const;
     int SelectedListRow(int id) const;  // -1 when none
+    // Clicks the heading of a column, as a mouse click would.
+    bool ClickListColumn(int id, int column) const;
+    // Selects the row and double-clicks it.
+    bool DoubleClickListRow(int id, const std::string& firstColumnText) const;
+    // The bitmap a column heading shows, or null when it shows none.
+    HBITMAP ListColumnBitmap(int id, int column) const;
 
     // For what the wizard does later on its own (timers, work it posts to itself).
     bool WaitForActiveIndex(int index, DWORD timeoutMs = 5000) const;
@@ -61,6 +67,8 @@ public:
 
 private:
     HWND PageControl(int id) const;
+    HWND ListHeader(int id) const;
+    bool ClickAt(HWND control, const RECT& bounds, bool doubleClick) const;
     DWORD SheetThread() const;
     bool UserCanClick(HWND control) const;
 

@@ -9,7 +9,6 @@
 #include "ModalRun.h"
 #include "ModulePath.h"
 #include "ResourceIds.h"
-#include "WaitFor.h"
 #include "WindowImage.h"
 #include "WizardDriver.h"
 
@@ -19,17 +18,6 @@ using SelectFunctionProc = int(WINAPI*)(const char*, int*, int*, int*);
 
 const DWORD kAppearTimeoutMs = 20000;
 const DWORD kSettleTimeoutMs = 5000;
-
-// Two captures a moment apart that agree: the sheet has painted what it was asked to.
-bool CaptureSettled(HWND sheet, CWindowImage& image)
-{
-    CWindowImage previous;
-    return previous.Capture(sheet) && WaitFor([&] {
-               bool same = image.Capture(sheet) && image == previous;
-               previous = image;
-               return same;
-           }, kSettleTimeoutMs);
-}
 
 int Fail(const char* message)
 {
@@ -63,7 +51,7 @@ int main(int argc, char** argv)
         return Fail("ticking a box did not enable Finish");
 
     CWindowImage image;
-    if (!CaptureSettled(sheet, image))
+    if (!CaptureSettled(sheet, image, kSettleTimeoutMs))
         return Fail("the chooser did not settle for a capture");
     if (!image.SaveBmp(argv[2]))
         return Fail("cannot write the bitmap");

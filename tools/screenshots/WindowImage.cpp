@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "WaitFor.h"
+
 namespace {
 
 BITMAPINFOHEADER ImageHeader(int width, int height)
@@ -82,4 +84,14 @@ bool CWindowImage::SaveBmp(const char* path) const
 bool CWindowImage::operator==(const CWindowImage& other) const
 {
     return m_nWidth == other.m_nWidth && m_nHeight == other.m_nHeight && m_bits == other.m_bits;
+}
+
+bool CaptureSettled(HWND hWnd, CWindowImage& image, DWORD timeoutMs)
+{
+    CWindowImage previous;
+    return previous.Capture(hWnd) && WaitFor([&] {
+               bool same = image.Capture(hWnd) && image == previous;
+               previous = image;
+               return same;
+           }, timeoutMs);
 }

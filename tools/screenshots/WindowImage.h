@@ -17,3 +17,7 @@ private:
     int m_nHeight = 0;
     std::vector<BYTE> m_bits;  // bottom-up rows, each padded to four bytes
 };
+
+// Captures the window until two captures a moment apart agree, so that the picture shows what the
+// window was asked to paint; false when it does not settle within timeoutMs.
+bool CaptureSettled(HWND hWnd, CWindowImage& image, DWORD timeoutMs);

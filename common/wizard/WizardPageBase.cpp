@@ -1,0 +1,120 @@
+#include "WizardPageBase.h"
+
+#include "PropertySheet.h"
+#include "ResourceIds.h"
+#include "ResourcePaths.h"
+#include "ResultCodes.h"
+#include "SheetTitle.h"
+
+CWizardPageBase::Libraries::Libraries(const std::string& textLibraryPath)
+    : m_texts(textLibraryPath.c_str()), m_images(kImageLibraryPath)
+{
+}
+
+CWizardPageBase::CWizardPageBase(UINT templateId, const std::string& language,
+                                 const char* textLibraryPattern, int wizardButtons)
+    : CPropertyPage(templateId), m_strLanguage(language), m_nWizardButtons(wizardButtons),
+      m_pszTextLibraryPattern(textLibraryPattern)
+{
+}
+
+CWizardPageBase::~CWizardPageBase()
+{
+    if (m_hPicture != nullptr)
+        DeleteObject(m_hPicture);
+}
+
+std::string CWizardPageBase::TextLibraryPath() const
+{
+    return PageTextLibraryPath(m_pszTextLibraryPattern, m_strLanguage);
+}
+
+std::string CWizardPageBase::LoadText(UINT id) const
+{
+    return CResourceLibrary(TextLibraryPath().c_str()).LoadText(id);
+}
+
+bool CWizardPageBase::DressSheet(const Dressing& dressing)
+{
+    Libraries libraries(TextLibraryPath());
+    if (!libraries.IsLoaded()) {
+        Sheet().SetResult(ERR_RESOURCE_LIBRARY);
+        return false;
+    }
+    const CResourceLibrary& texts = libraries.Texts();
+    HWND sheet = SheetWindow();
+    if (dressing.title)
+        SetWindowTextA(sheet, LoadSheetTitle(texts).c_str());
+    if (dressing.postButtons)
+        PostButtons(m_nWizardButtons);
+
+    UINT nextCaption = dressing.nextCaption;
+    if (nextCaption == 0)
+        nextCaption = (m_nWizardButtons & PSWIZB_FINISH) ? IDS_FINISH_BUTTON : IDS_NEXT_BUTTON;
+    std::string next = texts.LoadText(nextCaption);
+    SetDlgItemTextA(sheet, ID_WIZNEXT, next.c_str());
+    SetDlgItemTextA(sheet, ID_WIZFINISH, next.c_str());
+    if (dressing.backAndCancel) {
+        SetDlgItemTextA(sheet, ID_WIZBACK, texts.LoadText(IDS_BACK_BUTTON).c_str());
+        SetDlgItemTextA(sheet, IDCANCEL, texts.LoadText(IDS_CANCEL_BUTTON).c_str());
+    }
+    ShowSidePicture(libraries.Images());
+    return true;
+}
+
+void CWizardPageBase::ShowSidePicture(const CResourceLibrary& images)
+{
+    HWND picture = GetDlgItem(IDC_SIDE_PICTURE);
+    if (m_hPicture == nullptr) {
+        RECT bounds = {0, 0, 0, 0};
+        GetClientRect(picture, &bounds);
+        m_hPicture = images.LoadBitmapImage(IDB_WIZARD_SIDE_PICTURE, bounds.right - bounds.left,
+                                            bounds.bottom - bounds.top);
+    }
+    SendMessageA(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(m_hPicture));
+}
+
+void CWizardPageBase::PostButtons(int state) const
+{
+    PostMessageA(SheetWindow(), PSM_SETWIZBUTTONS, 0, static_cast<LPARAM>(static_cast<DWORD>(state)));
+}
+
+void CWizardPageBase::PostButtonsForChoice(bool chosen) const
+{
+    PostButtons(m_nWizardButtons);
+    PostButtons(chosen ? m_nWizardButtons : WithoutNextAndFinish(m_nWizardButtons));
+}
+
+int CWizardPageBase::WithoutNextAndFinish(int state)
+{
+    return state & ~(PSWIZB_NEXT | PSWIZB_FINISH);
+}
+
+LRESULT CWizardPageBase::OnWizardNext()
+{
+    Sheet().SetForward(true);
+    return OnNext();
+}
+
+LRESULT CWizardPageBase::OnWizardBack()
+{
+    Sheet().SetForward(false);
+    return OnBack();
+}
+
+void CWizardPageBase::OnColumnClick(int controlId, const NMLISTVIEW& click)
+{
+    if (m_pSortableList == nullptr || controlId != m_pSortableList->GetControlId())
+        return;
+    CResourceLibrary images(kImageLibraryPath);
+    m_pSortableList->OnColumnClick(GetDlgItem(controlId), click.iSubItem, images);
+}
+
+void CWizardPageBase::OnDoubleClick(int controlId)
+{
+    if (m_pSortableList == nullptr || controlId != m_pSortableList->GetControlId())
+        return;
+    if (ListView_GetSelectedCount(GetDlgItem(controlId)) > 0 &&
+        (m_nWizardButtons & PSWIZB_FINISH) == 0)
+        SendMessageA(SheetWindow(), PSM_PRESSBUTTON, PSBTN_NEXT, 0);
+}

@@ -1,0 +1,20 @@
+#pragma once
+#include "PropertySheet.h"
+
+// What every wizard sheet of the system shares with its pages: the result of the run (0, or the
+// code of the last error a page or operation met; the last writer wins) and the direction of the
+// page change in progress, which self-skipping pages follow.
+class CWizardSheet : public CPropertySheet {
+public:
+    using CPropertySheet::CPropertySheet;
+
+    int GetResult() const { return m_nResult; }
+    void SetResult(int result) { m_nResult = result; }
+    // True while a change asked for with Next is in progress, false with Back; true at start.
+    bool IsForward() const { return m_bForward; }
+    void SetForward(bool forward) { m_bForward = forward; }
+
+private:
+    int m_nResult = 0;
+    bool m_bForward = true;
+};
