@@ -51,10 +51,11 @@ save_png() {
 # The locale gives Wine the ANSI code page and UI language of each language.
 declare -A locales=([enu]=en_US.UTF-8 [jpn]=ja_JP.UTF-8)
 for language in enu jpn; do
-  export LC_ALL=${locales[$language]}
-  wine "$work/dist/CaptureChooser.exe" "$language" "$(winepath -w "$work/select-function-$language.bmp")"
+  locale=${locales[$language]}
+  LC_ALL=$locale wine "$work/dist/CaptureChooser.exe" "$language" \
+    "$(winepath -w "$work/select-function-$language.bmp")"
   save_png "select-function-$language"
-  wine "$work/dist/CaptureDownloadPages.exe" "$language" "$(winepath -w "$work/download")"
+  LC_ALL=$locale wine "$work/dist/CaptureDownloadPages.exe" "$language" "$(winepath -w "$work/download")"
   for page in introduction printer; do
     mv "$work/download-$page.bmp" "$work/download-$page-$language.bmp"
     save_png "download-$page-$language"
