@@ -5,6 +5,7 @@
 
 #include "CommaList.h"
 #include "ModulePath.h"
+#include "MultibyteText.h"
 #include "ResultCodes.h"
 
 namespace {
@@ -40,28 +41,14 @@ const SectionLayout kSections[] = {
     {SECTION_PANEL_RESTRICTION, "PanelRestriction", false, true},
 };
 
-bool SameText(const char* a, const char* b)
-{
-    return _mbsicmp(reinterpret_cast<const unsigned char*>(a),
-                    reinterpret_cast<const unsigned char*>(b)) == 0;
-}
-
 bool IsEmpty(const char* text) { return text == nullptr || *text == '\0'; }
-
-std::string LowerCase(const std::string& text)
-{
-    std::vector<unsigned char> buffer(text.begin(), text.end());
-    buffer.push_back('\0');
-    _mbslwr(buffer.data());
-    return reinterpret_cast<const char*>(buffer.data());
-}
 
 }  // namespace
 
 int IniSection::Find(const char* key) const
 {
     for (size_t i = 0; i < keys.size(); ++i) {
-        if (SameText(keys[i].c_str(), key))
+        if (SameTextIgnoringCase(keys[i].c_str(), key))
             return static_cast<int>(i);
     }
     return -1;
@@ -229,7 +216,7 @@ bool CIniConfig::IsMachine(const char* name) const
 static bool IsOneOf(const std::vector<std::string>& values, const char* name)
 {
     for (const std::string& value : values) {
-        if (SameText(value.c_str(), name))
+        if (SameTextIgnoringCase(value.c_str(), name))
             return true;
     }
     return false;
@@ -511,5 +498,5 @@ bool CIniConfig::IsPanelRestricted(const char* code) const
         return false;
     const IniSection& section = m_sections[SECTION_PANEL_RESTRICTION];
     int index = section.Find(code);
-    return index >= 0 && SameText(section.ValueAt(index).c_str(), "TRUE");
+    return index >= 0 && SameTextIgnoringCase(section.ValueAt(index).c_str(), "TRUE");
 }

@@ -60,18 +60,6 @@ void DetectNt5Language(LANGID& language)
     FreeLibrary(kernel);
 }
 
-// The abbreviated language name of the user's default locale, such as "JPN"; empty on failure.
-std::string UserLocaleAbbreviation()
-{
-    int size = GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SABBREVLANGNAME, nullptr, 0);
-    if (size <= 0)
-        return std::string();
-    std::vector<char> text(size);
-    if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SABBREVLANGNAME, text.data(), size) == 0)
-        return std::string();
-    return text.data();
-}
-
 std::string ToCode(const std::string& text) { return CutAtCharacter(text, kCodeBytes); }
 
 // The major part of the file's "FileVersion" (the number before the first ".") equals `major`.
@@ -109,6 +97,17 @@ bool CheckLanguageLibraries(const char* api, const char* pattern)
 }
 
 }  // namespace
+
+std::string UserLocaleAbbreviation()
+{
+    int size = GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SABBREVLANGNAME, nullptr, 0);
+    if (size <= 0)
+        return std::string();
+    std::vector<char> text(size);
+    if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SABBREVLANGNAME, text.data(), size) == 0)
+        return std::string();
+    return text.data();
+}
 
 bool DetectUiLanguage(LANGID& language)
 {

@@ -6,6 +6,9 @@
 // The language of the Windows user interface; false when none could be found (language 0).
 bool DetectUiLanguage(LANGID& language);
 
+// The abbreviated language name of the user's default locale, such as "JPN"; empty on failure.
+std::string UserLocaleAbbreviation();
+
 // The language code, at most three bytes, in which the user interface `name` ("Lomarel" or
 // "FaxSetup") runs: the requested code when the configuration enables it for that interface,
 // else the user's locale or a configured language sharing its first two letters, else "enu".

@@ -64,7 +64,9 @@ bool OptionProcessor::AnswerInstaller(const char* keyPath)
 {
     if (!HasValueAndConfig(keyPath))
         return false;
-    if (!WriteRegistryResult(keyPath, CountSupportedPrinters()))
+    // An installer is told 0 when the printers cannot be listed.
+    SupportedPrinters supported = FindSupportedPrinters(m_config);
+    if (!WriteRegistryResult(keyPath, supported.listError == 0 ? supported.count : 0))
         ShowError(kRegistryWriteText);
     return false;
 }

@@ -9,7 +9,6 @@
 #include "ResourcePaths.h"
 #include "ResultCodes.h"
 #include "SpoolerApi.h"
-#include "WizardButtonWidth.h"
 
 namespace {
 
@@ -33,15 +32,16 @@ int FindQueuedDocument(HANDLE printer, DWORD jobCount, const char* documentName,
     g_SpoolerApi.EnumJobsA(printer, 0, jobCount, level, nullptr, 0, &needed, &returned);
     if (needed == 0)
         return ERR_ENUM_JOBS;
-    auto* jobs = static_cast<JOB_INFO_2A*>(GlobalAlloc(GPTR, needed));
+    const DWORD size = needed;
+    auto* jobs = static_cast<JOB_INFO_2A*>(GlobalAlloc(GPTR, size));
     // Without the list the same job could go out twice: that is a listing that failed.
     if (jobs == nullptr)
         return ERR_ENUM_JOBS;
     bool listed = g_SpoolerApi.EnumJobsA(printer, 0, jobCount, level,
-                                         reinterpret_cast<LPBYTE>(jobs), needed, &needed,
+                                         reinterpret_cast<LPBYTE>(jobs), size, &needed,
                                          &returned) != FALSE;
     if (listed) {
-        DWORD fitting = needed / sizeof(JOB_INFO_2A);
+        DWORD fitting = size / sizeof(JOB_INFO_2A);
         DWORD count = returned < fitting ? returned : fitting;
         for (DWORD i = 0; i < count && !pending; ++i)
             pending = SameDocument(jobs[i].pDocument, documentName);
@@ -55,7 +55,7 @@ int FindQueuedDocument(HANDLE printer, DWORD jobCount, const char* documentName,
 CLCDMessageDownloadManager::CLCDMessageDownloadManager(const char* caption,
                                                        const std::string& uiLanguage,
                                                        HWND parent, UINT firstPage)
-    : CWizardSheet(caption, parent, firstPage),
+    : CWizardSheet(caption, DownloadTextLibraryPath(uiLanguage), parent, firstPage),
       m_pResourceLibrary(std::make_unique<CSwitchingResourceLibrary>(
           DownloadTextLibraryPath(uiLanguage).c_str())),
       m_strUiLanguage(uiLanguage)
@@ -86,18 +86,6 @@ void CLCDMessageDownloadManager::GetMessageLanguage(std::string& language, std::
 {
     language = m_strMessageLanguage;
     name = m_strMessageLanguageName;
-}
-
-BOOL CLCDMessageDownloadManager::OnInitDialog()
-{
-    BOOL result = CWizardSheet::OnInitDialog();
-    CResourceLibrary texts(DownloadTextLibraryPath(m_strUiLanguage).c_str());
-    if (texts.IsLoaded())
-        WidenWizardButtons(GetSafeHwnd(), texts);
-    else
-        SetResult(ERR_RESOURCE_LIBRARY);
-    SetForegroundWindow(GetSafeHwnd());
-    return result;
 }
 
 bool CLCDMessageDownloadManager::DownloadByDriver(const char* pszPrinterName,

@@ -40,9 +40,6 @@ public:
     // Asks the printer to print its menu map, unless such a job is still queued.
     bool PrintMenuMap(const char* pszPrinterName);
 
-protected:
-    BOOL OnInitDialog() override;
-
 private:
     bool SendLanguageFile(const char* printerName, const std::string& path);
     // Sends a job through `send` under the document name of UI string `documentId`, unless a job

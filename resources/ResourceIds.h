@@ -88,7 +88,25 @@
 
 // ---- Message-download pages (Nivad) ------------------------------------------------------
 
+#define IDD_SELECT_LANGUAGE_PAGE     5001
+#define IDC_LANGUAGE_LIST            11050  // report view: panel languages
+#define IDD_DOWNLOAD_MESSAGE_PAGE    5002
+#define IDC_SUMMARY_LANGUAGE         11058  // display name of the chosen panel language
+#define IDC_SUMMARY_PRINTER          1051   // printer (and port) text
+#define IDC_SUMMARY_MODEL_LABEL      1052   // label of the model line, shown for a model-based download
+#define IDC_SUMMARY_MODEL            1053
+#define IDC_SUMMARY_VERSION          11059  // highest message version of the language file
+#define IDD_MENU_PRINT_PAGE          5003
+#define IDC_PRINT_MENU_BUTTON        1000
 #define IDD_DOWNLOAD_INTRODUCTION_PAGE 5004
+#define IDD_DOWNLOAD_CONCLUSION_PAGE 5005
+#define IDD_MESSAGE_VERSION_PAGE     5006
+#define IDC_VERSION_TEXT             11055
+#define IDC_VERSION_IMAGE            1000   // the language file's picture, centred where the control is
+#define IDC_LINK_TEXT                11061  // shown only when the language has a link
+#define IDC_LINK_BUTTON              11064
+#define IDD_SELECT_MODEL_PAGE        5007
+#define IDC_MODEL_LIST               18004  // report view: printer models
 
 // ---- Images (Sorbelt) ------------------------------------------------------------------
 

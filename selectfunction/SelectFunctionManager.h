@@ -14,9 +14,6 @@ public:
 
     const std::string& GetLanguage() const { return m_strLanguage; }
 
-protected:
-    BOOL OnInitDialog() override;
-
 private:
     std::unique_ptr<CSwitchingResourceLibrary> m_pResourceLibrary;
     std::string m_strLanguage;

@@ -6,10 +6,16 @@
 namespace {
 
 const UINT kTitleFormat = 101;
+const UINT kMessageCaptionFormat = 102;
 
 }  // namespace
 
 std::string LoadSheetTitle(const CResourceLibrary& texts)
 {
     return FillTextSlot(texts.LoadText(kTitleFormat), GetMainVersion());
+}
+
+std::string LoadMessageCaption(const CResourceLibrary& texts)
+{
+    return FillTextSlot(texts.LoadText(kMessageCaptionFormat), GetMainVersion());
 }

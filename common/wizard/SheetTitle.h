@@ -5,3 +5,6 @@
 
 // Every wizard's title: text 101 of `texts` with the product version in its "%s".
 std::string LoadSheetTitle(const CResourceLibrary& texts);
+
+// The caption of every message box of a wizard: text 102 of `texts` with the product version.
+std::string LoadMessageCaption(const CResourceLibrary& texts);

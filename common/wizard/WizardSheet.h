@@ -1,12 +1,16 @@
 #pragma once
+#include <string>
+
 #include "PropertySheet.h"
 
 // What every wizard sheet of the system shares with its pages: the result of the run (0, or the
 // code of the last error a page or operation met; the last writer wins) and the direction of the
-// page change in progress, which self-skipping pages follow.
+// page change in progress, which self-skipping pages follow. Its buttons are widened to the
+// captions of its text library when it comes up.
 class CWizardSheet : public CPropertySheet {
 public:
-    using CPropertySheet::CPropertySheet;
+    CWizardSheet(const char* caption, const std::string& textLibraryPath, HWND parent,
+                 UINT firstPage);
 
     int GetResult() const { return m_nResult; }
     void SetResult(int result) { m_nResult = result; }
@@ -14,7 +18,11 @@ public:
     bool IsForward() const { return m_bForward; }
     void SetForward(bool forward) { m_bForward = forward; }
 
+protected:
+    BOOL OnInitDialog() override;
+
 private:
+    std::string m_strTextLibraryPath;
     int m_nResult = 0;
     bool m_bForward = true;
 };

@@ -219,77 +219,42 @@ TEST(IniConfig, MatchTriesOnlyTheFirstLanguageWithTheSamePrefix)
     EXPECT_EQ(ERR_INI_ARGUMENT, config.GetLastErrorCode());
 }
 
-TEST(IniConfig, DriverOrModelLeadsToItsMachinesLanguages)
+TEST(IniConfig, DriverOrModelLeadsToItsMachinesLanguagesAndFiles)
 {
-    std::string text = WithSection(kTestConfig, "Models",
-                                   "LT-100=LT100\r\nLT-200=LT200\r\nLT-300=LT300\r\nLT-400=LT400\r\n");
-    text = WithSection(text, "Machines", "LT100=enu,jpn\r\nLT200=enu,xx\r\nLT300=\r\n");
-    ScopedIniFile ini(text);
+    std::string longName(230, 'm');  // with the program's folder, too long for a path
+    std::string text =
+        WithSection(kTestConfig, "Language", "enu=English\r\njpn=Japanese\r\njp=J\r\n");
+    std::string models = "LT-100=LT100\r\nLT-200=LT200\r\nLT-300=LT300\r\nLT-400=LT400\r\nLT-900=";
+    text = WithSection(text, "Models", (models + longName + "\r\n").c_str());
+    std::string machines = "LT100=enu,jpn\r\nLT200=enu,xx\r\nLT300=\r\n" + longName + "=enu\r\n";
+    ScopedIniFile ini(WithSection(text, "Machines", machines.c_str()));
     CIniConfig config;
-    std::string languages;
     EXPECT_EQ(2, config.HasDriverMachine("lomarel test PCL"));
-    EXPECT_TRUE(config.GetDriverLanguages("Lomarel Test PCL", languages));
-    EXPECT_EQ("enu,jpn", languages);
-    EXPECT_TRUE(config.GetModelLanguages("lt-200", languages));
-    EXPECT_EQ("enu,xx", languages);
+    EXPECT_TRUE(config.GetModelLanguages("lt-200", text));
+    EXPECT_EQ("enu,xx", text);
+    EXPECT_TRUE(config.GetDriverLanguageFile("Lomarel Test PCL", "JPN", text));
+    EXPECT_EQ(TestProgramFolder() + "LT100\\Japanese.lng", text);
+    EXPECT_TRUE(config.GetLink("ENU", text));
+    EXPECT_EQ("https://support.lomarel.example/en", text);
     EXPECT_EQ(0, config.GetLastErrorCode());
 
-    EXPECT_EQ(0, config.HasModelMachine("LT-200"));
-    EXPECT_EQ(ERR_INI_MACHINE_LANGUAGE, config.GetLastErrorCode());
-    EXPECT_EQ(0, config.HasModelMachine("LT-300"));
-    EXPECT_EQ(ERR_INI_LANGUAGE, config.GetLastErrorCode());
-    EXPECT_EQ(0, config.HasModelMachine("LT-400"));
-    EXPECT_EQ(ERR_INI_MACHINE, config.GetLastErrorCode());
-    EXPECT_EQ(0, config.HasModelMachine("LT-500"));
-    EXPECT_EQ(ERR_INI_MODEL, config.GetLastErrorCode());
-    EXPECT_EQ(0, config.HasDriverMachine("Lomarel Test"));
-    EXPECT_EQ(ERR_INI_DRIVER, config.GetLastErrorCode());
-    EXPECT_FALSE(config.GetDriverLanguages("", languages));
-    EXPECT_EQ(ERR_INI_ARGUMENT, config.GetLastErrorCode());
-}
+    auto error = [&config](bool found) { return found ? 0 : config.GetLastErrorCode(); };
+    EXPECT_EQ(ERR_INI_MACHINE_LANGUAGE, error(config.HasModelMachine("LT-200") != 0));
+    EXPECT_EQ(ERR_INI_LANGUAGE, error(config.HasModelMachine("LT-300") != 0));
+    EXPECT_EQ(ERR_INI_MACHINE, error(config.HasModelMachine("LT-400") != 0));
+    EXPECT_EQ(ERR_INI_MODEL, error(config.GetModelLanguages("LT-500", text)));
+    EXPECT_EQ(ERR_INI_DRIVER, error(config.GetDriverLanguages("Lomarel Test", text)));
+    EXPECT_EQ(ERR_INI_ARGUMENT, error(config.HasDriverMachine("") != 0));
+    // Only whole items of the machine's list count.
+    EXPECT_EQ(ERR_INI_LANGUAGE, error(config.GetModelLanguageFile("LT-100", "jp", text)));
+    EXPECT_EQ(LNG_ERR_PATH, error(config.GetModelLanguageFile("LT-900", "enu", text)));
+    EXPECT_EQ(ERR_INI_LANGUAGE, error(config.GetLink("jpn", text)));
 
-TEST(IniConfig, LanguageFilesPrefixMatchesAndLinks)
-{
-    std::string machine(230, 'm');  // with the program's folder, too long for a path
-    std::string text = WithSection(kTestConfig, "Language",
-                                   "enu=English\r\neng=British\r\njpn=Japanese\r\njp=Japanese\r\n");
-    text = WithSection(text, "Models", ("LT-100=LT100\r\nLT-900=" + machine + "\r\n").c_str());
-    text = WithSection(text, "Machines", ("LT100=enu,jpn\r\nLT200=enu\r\n" + machine + "=enu\r\n").c_str());
-    ScopedIniFile ini(text);
-    CIniConfig config;
-    std::string path;
-    EXPECT_TRUE(config.GetDriverLanguageFile("Lomarel Test PCL", "JPN", path));
-    EXPECT_EQ(TestProgramFolder() + "LT100\\Japanese.lng", path);
-    EXPECT_TRUE(config.GetModelLanguageFile("lt-100", "enu", path));
-    EXPECT_EQ(TestProgramFolder() + "LT100\\English.lng", path);
-
-    // A key that is only part of an item of the machine's list is not one of its languages.
-    EXPECT_FALSE(config.GetModelLanguageFile("LT-100", "jp", path));
-    EXPECT_EQ(ERR_INI_LANGUAGE, config.GetLastErrorCode());
-    EXPECT_TRUE(path.empty());
-    EXPECT_FALSE(config.GetDriverLanguageFile("Lomarel Test KX", "jpn", path));
-    EXPECT_EQ(ERR_INI_LANGUAGE, config.GetLastErrorCode());
-    EXPECT_FALSE(config.GetDriverLanguageFile("Generic Text Only", "enu", path));
-    EXPECT_EQ(ERR_INI_DRIVER, config.GetLastErrorCode());
-    EXPECT_FALSE(config.GetModelLanguageFile("LT-900", "enu", path));
-    EXPECT_EQ(LNG_ERR_PATH, config.GetLastErrorCode());
-    EXPECT_FALSE(config.GetModelLanguageFile("LT-100", "", path));
-    EXPECT_EQ(ERR_INI_ARGUMENT, config.GetLastErrorCode());
-
-    std::string language;
-    // The first key in file order with the same two first letters, even when a later one is equal.
-    EXPECT_EQ(1, config.MatchLanguageByPrefix("ENG", language));
-    EXPECT_EQ("enu", language);
-    EXPECT_EQ(3, config.MatchLanguageByPrefix("jp", language));
-    EXPECT_EQ("jpn", language);
-    EXPECT_EQ(0, config.MatchLanguageByPrefix("fr", language));
-    EXPECT_TRUE(language.empty());
-
-    std::string link;
-    EXPECT_TRUE(config.GetLink("ENU", link));
-    EXPECT_EQ("https://support.lomarel.example/en", link);
-    EXPECT_FALSE(config.GetLink("jpn", link));
-    EXPECT_EQ(ERR_INI_LANGUAGE, config.GetLastErrorCode());
+    // The first key in file order with the same two first letters, even when a later one equals
+    // the code.
+    EXPECT_EQ(2, config.MatchLanguageByPrefix("JP", text));
+    EXPECT_EQ("jpn", text);
+    EXPECT_EQ(0, config.MatchLanguageByPrefix("fr", text));
 }
 
 }  // namespace

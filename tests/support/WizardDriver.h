@@ -47,6 +47,8 @@ public:
     bool SetChecked(int id, bool checked, DWORD timeoutMs = 5000) const;
 
     std::string ControlText(int id) const;
+    // Whether the active page has the control: tells the pages of a wizard apart.
+    bool PageHasControl(int id) const { return PageControl(id) != nullptr; }
 
     // Report-style list views: every row, its cells by column.
     std::vector<std::vector<std::string>> ListRows(int id) const;

@@ -1,0 +1,23 @@
+#include "WizardSheet.h"
+
+#include "ResourceLibrary.h"
+#include "ResultCodes.h"
+#include "WizardButtonWidth.h"
+
+CWizardSheet::CWizardSheet(const char* caption, const std::string& textLibraryPath, HWND parent,
+                           UINT firstPage)
+    : CPropertySheet(caption, parent, firstPage), m_strTextLibraryPath(textLibraryPath)
+{
+}
+
+BOOL CWizardSheet::OnInitDialog()
+{
+    BOOL result = CPropertySheet::OnInitDialog();
+    CResourceLibrary texts(m_strTextLibraryPath.c_str());
+    if (texts.IsLoaded())
+        WidenWizardButtons(GetSafeHwnd(), texts);
+    else
+        SetResult(ERR_RESOURCE_LIBRARY);
+    SetForegroundWindow(GetSafeHwnd());
+    return result;
+}

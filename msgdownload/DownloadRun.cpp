@@ -1,0 +1,177 @@
+#include "DownloadRun.h"
+
+#include <memory>
+#include <vector>
+
+#include "ConclusionPage.h"
+#include "DownloadMessagePage.h"
+#include "IniConfig.h"
+#include "IntroductionPage.h"
+#include "LCDMessageDownloadManager.h"
+#include "MenuPrintPage.h"
+#include "MessageLanguageTable.h"
+#include "MessageVersionPage.h"
+#include "MissingFileMessage.h"
+#include "MultibyteText.h"
+#include "PrinterList.h"
+#include "ResultCodes.h"
+#include "ResourcePaths.h"
+#include "SelectLanguagePage.h"
+#include "SelectModelPage.h"
+#include "SelectPrinterPage.h"
+#include "SheetTitle.h"
+#include "SupportedPrinters.h"
+
+namespace {
+
+const int kFirstPageButtons = PSWIZB_NEXT;
+const int kConclusionButtons = PSWIZB_BACK | PSWIZB_FINISH;
+
+// A fixed text field of the record as a string, never reading past the field.
+std::string FieldText(const char (&field)[kPrinterSelectionTextSize])
+{
+    size_t length = 0;
+    while (length < kPrinterSelectionTextSize && field[length] != '\0')
+        ++length;
+    return std::string(field, length);
+}
+
+bool HasPreset(const DownloadRun& run) { return run.pPreset != nullptr && run.pPreset->bValid != 0; }
+
+// Every machine supports the language, and the text library can name it: then nobody needs to
+// choose it.
+bool IsLanguageKnown(const std::string& language, const CResourceLibrary& texts,
+                     std::string& displayName)
+{
+    CIniConfig config;
+    for (const std::string& languages : config.GetSection(SECTION_MACHINES).values) {
+        if (LowerCase(languages).find(LowerCase(language)) == std::string::npos)
+            return false;
+    }
+    int position = FindMessageLanguageKey(texts, language);
+    if (position < 0)
+        return false;
+    displayName = MessageLanguageName(texts, position);
+    return true;
+}
+
+// The pages of one run, in order, owned for its length.
+class PageSet {
+public:
+    template <typename Page>
+    Page& Add(const std::string& language)
+    {
+        m_pages.push_back(std::make_unique<Page>(language));
+        return static_cast<Page&>(*m_pages.back());
+    }
+
+    void AddTo(CLCDMessageDownloadManager& sheet) const
+    {
+        for (const auto& page : m_pages)
+            sheet.AddPage(page.get());
+    }
+
+private:
+    std::vector<std::unique_ptr<CWizardPageBase>> m_pages;
+};
+
+void AddPrinterPages(PageSet& pages, const std::string& language, int supportedPrinters,
+                     bool first)
+{
+    auto& printer = pages.Add<CSelectPrinterPage>(language);
+    printer.SetSupportedPrinterCount(supportedPrinters);
+    if (first)
+        printer.SetWizardButtons(kFirstPageButtons);
+    pages.Add<CSelectModelPage>(language);
+}
+
+void TakePreset(CLCDMessageDownloadManager& sheet, const PRINTER_SELECTION& preset)
+{
+    sheet.SetPrinter(FieldText(preset.szPrinterName), FieldText(preset.szPortName),
+                     FieldText(preset.szDriverName));
+    sheet.SetModelName(FieldText(preset.szModelName));
+}
+
+void BuildFullRun(const DownloadRun& run, const CResourceLibrary& texts, int supportedPrinters,
+                  CLCDMessageDownloadManager& sheet, PageSet& pages)
+{
+    const std::string& language = run.uiLanguage;
+    pages.Add<CIntroductionPage>(language);
+    if (HasPreset(run))
+        TakePreset(sheet, *run.pPreset);
+    else
+        AddPrinterPages(pages, language, supportedPrinters, false);
+    std::string displayName;
+    if (!run.requestedLanguage.empty() && IsLanguageKnown(run.requestedLanguage, texts, displayName)) {
+        sheet.SetMessageLanguage(run.requestedLanguage);
+        sheet.SetMessageLanguageName(displayName);
+    } else {
+        pages.Add<CSelectLanguagePage>(language);
+    }
+    pages.Add<CMenuPrintPage>(language);
+    pages.Add<CMessageVersionPage>(language);
+}
+
+// The short run works on the printer the caller named, or on the only supported one.
+void BuildShortRun(const DownloadRun& run, const SupportedPrinters& supported,
+                   CLCDMessageDownloadManager& sheet, PageSet& pages)
+{
+    const std::string& language = run.uiLanguage;
+    std::string printerName = run.printerName;
+    if (printerName.empty() && supported.count == 1)
+        printerName = supported.lastName;
+    sheet.SetPrinter(printerName, "", "");
+
+    if (HasPreset(run)) {
+        TakePreset(sheet, *run.pPreset);
+    } else if (!printerName.empty()) {
+        CPrinterList printers;
+        PrinterInfo printer = printers.FindByName(printerName.c_str());
+        std::string port = printer.GetPortName() != nullptr ? printer.GetPortName() : "";
+        std::string driver = printer.GetDriverName() != nullptr ? printer.GetDriverName() : "";
+        CIniConfig config;
+        if (config.FindDriver(driver.c_str()) != 0 || supported.count == 1)
+            sheet.SetPrinter(printerName, port, driver);
+    } else {
+        AddPrinterPages(pages, language, supported.count, true);
+    }
+    auto& languagePage = pages.Add<CSelectLanguagePage>(language);
+    if (HasPreset(run) || !printerName.empty())
+        languagePage.SetWizardButtons(kFirstPageButtons);
+}
+
+}  // namespace
+
+int RunDownloadWizard(const DownloadRun& run)
+{
+    std::string path = DownloadTextLibraryPath(run.uiLanguage);
+    // Declared before the sheet, so they outlive it: holders must die in reverse order.
+    CSwitchingResourceLibrary templates(path.c_str());
+    CResourceLibrary texts(path.c_str());
+    if (!templates.IsLoaded() || !texts.IsLoaded()) {
+        ShowMissingFile();
+        return 0;
+    }
+
+    CLCDMessageDownloadManager sheet(LoadSheetTitle(texts).c_str(), run.uiLanguage);
+    sheet.SetUiLanguage(run.uiLanguage);
+    sheet.SetRequestedLanguage(run.requestedLanguage);
+    sheet.SetStartMode(0);
+
+    CIniConfig config;
+    SupportedPrinters supported = FindSupportedPrinters(config);
+    PageSet pages;
+    if (run.kind == DownloadRun::SHORT)
+        BuildShortRun(run, supported, sheet, pages);
+    else
+        BuildFullRun(run, texts, supported.count, sheet, pages);
+    pages.Add<CDownloadMessagePage>(run.uiLanguage);
+    pages.Add<CConclusionPage>(run.uiLanguage).SetWizardButtons(kConclusionButtons);
+
+    pages.AddTo(sheet);
+    sheet.SetWizardMode();
+    // Only a page template the library lacks keeps the sheet from showing.
+    if (sheet.DoModal() < 0)
+        sheet.SetResult(ERR_RESOURCE_LIBRARY);
+    return sheet.GetResult();
+}

@@ -1,0 +1,201 @@
+#include "SelectLanguagePage.h"
+
+#include "CommaList.h"
+#include "DefaultLanguageKey.h"
+#include "IniConfig.h"
+#include "MainVersion.h"
+#include "MessageLanguageTable.h"
+#include "MultibyteText.h"
+#include "PrinterList.h"
+#include "ResourceIds.h"
+#include "ResultCodes.h"
+#include "TextSlot.h"
+
+namespace {
+
+bool SameKey(const std::string& a, const std::string& b)
+{
+    return SameTextIgnoringCase(a.c_str(), b.c_str());
+}
+
+}  // namespace
+
+CSelectLanguagePage::CSelectLanguagePage(const std::string& language)
+    : CDownloadPage(IDD_SELECT_LANGUAGE_PAGE, language, PSWIZB_BACK | PSWIZB_NEXT),
+      m_list(IDC_LANGUAGE_LIST, false)
+{
+    UseSortableList(&m_list);
+}
+
+BOOL CSelectLanguagePage::OnSetActive()
+{
+    PostButtonsForChoice(!m_strMessageLanguage.empty());
+    Dressing dressing;
+    dressing.title = true;
+    dressing.backAndCancel = true;
+    DressSheet(dressing);
+    if (!FillList())
+        PostButtons(WithoutNextAndFinish(m_nWizardButtons));
+    return CDownloadPage::OnSetActive();
+}
+
+bool CSelectLanguagePage::FillList()
+{
+    Libraries libraries(TextLibraryPath());
+    if (!libraries.IsLoaded()) {
+        Sheet().SetResult(ERR_RESOURCE_LIBRARY);
+        return false;
+    }
+    const CResourceLibrary& texts = libraries.Texts();
+    HWND list = GetDlgItem(IDC_LANGUAGE_LIST);
+    RECT client = {0, 0, 0, 0};
+    GetClientRect(list, &client);
+    m_list.Reset(list);
+    m_pairs.clear();
+    m_list.AddColumn(list, texts.LoadText(IDS_MESSAGE_LANGUAGE_COLUMN), client.right - client.left);
+
+    CIniConfig config;
+    std::string languages;
+    if (!ReadMachineLanguages(config, languages))
+        return false;
+    std::string defaultKey;
+    GetDefaultLanguageKey(config, defaultKey);
+    const std::string& preferredKey = Manager().GetRequestedLanguage();
+
+    // Rows go in only once every item has its pair, so a failed fill offers nothing to choose.
+    int chosen = -1;
+    int preferred = -1;
+    int fallback = -1;
+    for (const std::string& key : SplitAtCommas(languages)) {
+        std::string configName;
+        if (!config.GetLanguageName(key.c_str(), configName)) {
+            Sheet().SetResult(ERR_INI_MACHINE_LANGUAGE);
+            return false;
+        }
+        int position = FindMessageLanguageKey(texts, key);
+        LanguagePair pair{key, position >= 0 ? MessageLanguageName(texts, position) : ""};
+        // A row without a name could never be chosen.
+        if (pair.name.empty()) {
+            Sheet().SetResult(ERR_RESOURCE_LIBRARY);
+            return false;
+        }
+        int row = static_cast<int>(m_pairs.size());
+        m_pairs.push_back(pair);
+        // A choice the machine no longer offers gives way to the preferred and default keys.
+        if (!m_strMessageLanguage.empty() && SameKey(key, m_strMessageLanguage))
+            chosen = row;
+        if (SameKey(key, preferredKey))
+            preferred = row;
+        if (SameKey(key, defaultKey))
+            fallback = row;
+    }
+    for (const LanguagePair& pair : m_pairs)
+        m_list.AddRow(list, {pair.name});
+
+    if (chosen < 0)
+        chosen = m_pairs.size() == 1 ? 0 : (preferred >= 0 ? preferred : fallback);
+    if (chosen < 0) {
+        PostButtons(WithoutNextAndFinish(m_nWizardButtons));
+        return true;
+    }
+    // The selection change takes the row's pair as the choice.
+    m_list.SelectAndFocus(list, chosen);
+    PostButtons(m_nWizardButtons);
+    return true;
+}
+
+bool CSelectLanguagePage::ReadMachineLanguages(CIniConfig& config, std::string& languages) const
+{
+    std::string printerName, portName, driverName;
+    Manager().GetPrinter(printerName, portName, driverName);
+    CPrinterList printers;
+    PrinterInfo printer = printers.FindByName(printerName.c_str());
+    if (printers.GetStatus() != RESULT_OK) {
+        Sheet().SetResult(printers.GetStatus());
+        return false;
+    }
+    // The driver may have changed since the printer was chosen.
+    std::string driver = printer.GetDriverName() != nullptr ? printer.GetDriverName() : "";
+    bool byDriver = false;
+    std::string model;
+    if (config.GetLastErrorCode() == RESULT_OK && !driver.empty()) {
+        byDriver = config.FindDriver(driver.c_str()) != 0;
+        if (!byDriver)
+            model = Manager().GetModelName();
+    }
+    if (!byDriver && model.empty()) {
+        // An unlisted driver without a model leaves the configuration without an error to tell.
+        int error = config.GetLastErrorCode();
+        Sheet().SetResult(error != RESULT_OK ? error : ERR_INI_DRIVER);
+        return false;
+    }
+    const char* owner = byDriver ? driver.c_str() : model.c_str();
+    bool listed = byDriver
+        ? config.HasDriverMachine(owner) > 0 && config.GetDriverLanguages(owner, languages)
+        : config.HasModelMachine(owner) > 0 && config.GetModelLanguages(owner, languages);
+    if (!listed)
+        Sheet().SetResult(config.GetLastErrorCode());
+    return listed;
+}
+
+void CSelectLanguagePage::OnItemChanged(int controlId, const NMLISTVIEW&)
+{
+    if (controlId != IDC_LANGUAGE_LIST)
+        return;
+    HWND list = GetDlgItem(IDC_LANGUAGE_LIST);
+    LVITEMA item = {};
+    item.mask = LVIF_PARAM;
+    item.iItem = ListView_GetNextItem(list, -1, LVNI_SELECTED);
+    if (item.iItem < 0 || !ListView_GetItem(list, &item) || item.lParam < 0 ||
+        static_cast<size_t>(item.lParam) >= m_pairs.size()) {
+        PostButtons(WithoutNextAndFinish(m_nWizardButtons));
+        return;
+    }
+    const LanguagePair& pair = m_pairs[item.lParam];
+    m_strMessageLanguage = pair.key;
+    m_strMessageLanguageName = pair.name;
+    PostButtons(m_nWizardButtons);
+}
+
+LRESULT CSelectLanguagePage::OnNext()
+{
+    HandChoiceToSheet();
+    return ConfirmRestrictedLanguage() ? 0 : -1;
+}
+
+LRESULT CSelectLanguagePage::OnBack()
+{
+    HandChoiceToSheet();
+    return 0;
+}
+
+void CSelectLanguagePage::HandChoiceToSheet() const
+{
+    Manager().SetMessageLanguage(m_strMessageLanguage);
+    Manager().SetMessageLanguageName(m_strMessageLanguageName);
+}
+
+bool CSelectLanguagePage::ConfirmRestrictedLanguage() const
+{
+    CIniConfig config;
+    UINT question = 0;
+    if (m_strMessageLanguage == "jpn" && config.IsPanelRestricted("JPN"))
+        question = IDS_CONFIRM_JAPANESE_PANEL;
+    else if (m_strMessageLanguage != "enu" && config.IsPanelRestricted("Other"))
+        question = IDS_CONFIRM_OTHER_PANEL;
+    else
+        return true;
+
+    CResourceLibrary texts;
+    // Without its text the question can't be asked, and the language is not sent unasked.
+    if (!texts.IsLoaded()) {
+        Sheet().SetResult(ERR_RESOURCE_LIBRARY);
+        return false;
+    }
+    std::string caption = FillTextSlot(texts.LoadText(IDS_MESSAGE_CAPTION_FORMAT), GetMainVersion());
+    int answer = MessageBoxExA(GetSafeHwnd(), texts.LoadText(question).c_str(), caption.c_str(),
+                               MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2 | MB_SETFOREGROUND |
+                                   MB_TOPMOST,
+                               0);
+    return answer != IDNO;
+}
