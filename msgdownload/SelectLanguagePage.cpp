@@ -138,7 +138,7 @@ bool CSelectLanguagePage::ReadMachineLanguages(CIniConfig& config, std::string& 
     return listed;
 }
 
-void CSelectLanguagePage::OnItemChanged(int controlId, const NMLISTVIEW&)
+void CSelectLanguagePage::OnSelectionChange(int controlId)
 {
     if (controlId != IDC_LANGUAGE_LIST)
         return;

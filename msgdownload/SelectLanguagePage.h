@@ -18,7 +18,7 @@ protected:
     BOOL OnSetActive() override;
     LRESULT OnNext() override;
     LRESULT OnBack() override;
-    void OnItemChanged(int controlId, const NMLISTVIEW& change) override;
+    void OnSelectionChange(int controlId) override;
 
 private:
     // A language key and its display name, as the text library pairs them.

@@ -4,17 +4,6 @@
 #include "ResourceIds.h"
 #include "ResultCodes.h"
 
-namespace {
-
-std::string CellText(HWND list, int row)
-{
-    char text[1024] = "";
-    ListView_GetItemText(list, row, 0, text, sizeof text);
-    return text;
-}
-
-}  // namespace
-
 CSelectModelPage::CSelectModelPage(const std::string& language)
     : CDownloadPage(IDD_SELECT_MODEL_PAGE, language, PSWIZB_BACK | PSWIZB_NEXT),
       m_list(IDC_MODEL_LIST, false)
@@ -112,13 +101,12 @@ void CSelectModelPage::FillList()
     m_bFilling = false;
 }
 
-void CSelectModelPage::OnItemChanged(int controlId, const NMLISTVIEW&)
+void CSelectModelPage::OnSelectionChange(int controlId)
 {
     if (controlId != IDC_MODEL_LIST || m_bFilling)
         return;
     HWND list = GetDlgItem(IDC_MODEL_LIST);
-    int row = ListView_GetNextItem(list, -1, LVNI_SELECTED);
-    std::string model = row >= 0 ? CellText(list, row) : std::string();
+    std::string model = CSortableList::CellText(list, CSortableList::SelectedRow(list), 0);
     if (model.empty()) {
         PostButtons(WithoutNextAndFinish(m_nWizardButtons));
         return;

@@ -14,7 +14,7 @@ protected:
     BOOL OnSetActive() override;
     LRESULT OnNext() override;
     LRESULT OnBack() override;
-    void OnItemChanged(int controlId, const NMLISTVIEW& change) override;
+    void OnSelectionChange(int controlId) override;
 
 private:
     bool IsModelNeeded();

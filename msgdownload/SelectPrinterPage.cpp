@@ -12,13 +12,6 @@ namespace {
 
 const char* TextOrEmpty(const char* text) { return text != nullptr ? text : ""; }
 
-std::string CellText(HWND list, int row, int column)
-{
-    char text[1024] = "";
-    ListView_GetItemText(list, row, column, text, sizeof text);
-    return text;
-}
-
 }  // namespace
 
 CSelectPrinterPage::CSelectPrinterPage(const std::string& language)
@@ -68,6 +61,7 @@ void CSelectPrinterPage::FillList()
     int count = printers.GetCount();
     std::unique_ptr<CIniConfig> config;
     int listed = 0;
+    bool chosenListed = false;
     std::string onlyName, onlyPort, onlyDriver;
     for (int i = 0; i < count; ++i) {
         PrinterInfo printer = printers.GetAt(i);
@@ -80,20 +74,16 @@ void CSelectPrinterPage::FillList()
         if (!m_bShowAllPrinters) {
             if (!config)
                 config = std::make_unique<CIniConfig>();
-            if (config->FindDriver(driver.c_str()) == 0) {
-                if (name == m_strPrinterName) {
-                    m_strPrinterName.clear();
-                    m_strPortName.clear();
-                    m_strDriverName.clear();
-                }
+            if (config->FindDriver(driver.c_str()) == 0)
                 continue;
-            }
         }
         std::string port = TextOrEmpty(printer.GetPortName());
         int row = m_list.AddRow(list, {name, port, TextOrEmpty(printer.GetComment()),
                                        TextOrEmpty(printer.GetLocation())});
-        if (name == m_strPrinterName)
+        if (name == m_strPrinterName) {
             m_list.SelectAndFocus(list, row);
+            chosenListed = true;
+        }
         onlyName = name;
         onlyPort = port;
         onlyDriver = driver;
@@ -105,26 +95,30 @@ void CSelectPrinterPage::FillList()
         m_strDriverName = onlyDriver;
         m_list.SelectAndFocus(list, 0);
         PostButtons(m_nWizardButtons);
-    } else if (m_strPrinterName.empty()) {
-        // The chosen printer is no longer listed: Next would go on without one.
+    } else if (count >= 0 && !chosenListed) {
+        // The chosen printer is gone, or no longer supported: Next would go on with a printer
+        // that is not there.
+        m_strPrinterName.clear();
+        m_strPortName.clear();
+        m_strDriverName.clear();
         PostButtons(WithoutNextAndFinish(m_nWizardButtons));
     }
     m_bFilling = false;
 }
 
-void CSelectPrinterPage::OnItemChanged(int controlId, const NMLISTVIEW&)
+void CSelectPrinterPage::OnSelectionChange(int controlId)
 {
     if (controlId != IDC_PRINTER_LIST || m_bFilling)
         return;
     HWND list = GetDlgItem(IDC_PRINTER_LIST);
-    int row = ListView_GetNextItem(list, -1, LVNI_SELECTED);
-    std::string name = row >= 0 ? CellText(list, row, 0) : std::string();
+    int row = CSortableList::SelectedRow(list);
+    std::string name = CSortableList::CellText(list, row, 0);
     if (name.empty()) {
         PostButtons(WithoutNextAndFinish(m_nWizardButtons));
         return;
     }
     m_strPrinterName = name;
-    m_strPortName = CellText(list, row, 1);
+    m_strPortName = CSortableList::CellText(list, row, 1);
     CPrinterList printers;
     PrinterInfo printer = printers.FindByName(name.c_str());
     if (printer.GetDriverName() != nullptr && *printer.GetDriverName() != '\0')

@@ -19,7 +19,7 @@ protected:
     LRESULT OnNext() override;
     LRESULT OnBack() override;
     void OnClicked(int controlId) override;
-    void OnItemChanged(int controlId, const NMLISTVIEW& change) override;
+    void OnSelectionChange(int controlId) override;
 
 private:
     void FillList();

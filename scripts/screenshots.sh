@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds, then renders the wizard pages in English and Japanese into
 # docs/screenshots/<page>-<code>.png, in a throwaway Wine prefix of its own with the demo printers:
-# the function chooser, and the message download's introduction and printer pages.
+# the function chooser, and every page of the message download.
 # Usage: scripts/screenshots.sh   (as root when packages are missing)
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -55,8 +55,8 @@ for language in enu jpn; do
   LC_ALL=$locale wine "$work/dist/CaptureChooser.exe" "$language" \
     "$(winepath -w "$work/select-function-$language.bmp")"
   save_png "select-function-$language"
-  LC_ALL=$locale wine "$work/dist/CaptureDownloadPages.exe" "$language" "$(winepath -w "$work/download")"
-  for page in introduction printer; do
+  LC_ALL=$locale wine "$work/dist/CaptureDownloadPages.exe" "$(winepath -w "$work/download")"
+  for page in introduction printer model language menu-print version download conclusion; do
     mv "$work/download-$page.bmp" "$work/download-$page-$language.bmp"
     save_png "download-$page-$language"
   done

@@ -78,16 +78,33 @@ void CSortableList::SelectAndFocus(HWND list, int row) const
     ListView_SetItemState(list, row, state, state);
 }
 
-void CSortableList::OnColumnClick(HWND list, int column, const CResourceLibrary& images)
+int CSortableList::SelectedRow(HWND list)
+{
+    return ListView_GetNextItem(list, -1, LVNI_SELECTED);
+}
+
+std::string CSortableList::CellText(HWND list, int row, int column)
+{
+    if (row < 0)
+        return std::string();
+    char text[1024] = "";
+    ListView_GetItemText(list, row, column, text, sizeof text);
+    return text;
+}
+
+bool CSortableList::OnColumnClick(HWND list, int column, const CResourceLibrary& images)
 {
     if (column == m_nPrevSortColumn)
         m_bSortAscending = !m_bSortAscending;
     m_nSortColumn = column;
     ListView_SortItems(list, CompareRows, reinterpret_cast<LPARAM>(this));
+    if (!images.IsLoaded())
+        return false;
     if (ColumnCount(list) > 1 && m_nPrevSortColumn != -1 && m_nPrevSortColumn != column)
         RebuildColumn(list, m_nPrevSortColumn);
     PutArrow(list, column, images);
     m_nPrevSortColumn = column;
+    return true;
 }
 
 int CALLBACK CSortableList::CompareRows(LPARAM first, LPARAM second, LPARAM list)

@@ -26,10 +26,15 @@ public:
     // Appends a row with one text per column; returns its position.
     int AddRow(HWND list, const std::vector<std::string>& cells);
     void SelectAndFocus(HWND list, int row) const;
+    // The first selected row, or -1.
+    static int SelectedRow(HWND list);
+    // The text of a cell; empty when there is no such row.
+    static std::string CellText(HWND list, int row, int column);
 
     // A click on a column heading: the same column again turns the direction. The clicked column
     // gets the arrow of its direction from `images`; the column that had it is rebuilt without.
-    void OnColumnClick(HWND list, int column, const CResourceLibrary& images);
+    // False when `images` is not loaded: the rows are sorted, the arrows stay as they were.
+    bool OnColumnClick(HWND list, int column, const CResourceLibrary& images);
 
     int GetSortColumn() const { return m_nSortColumn; }
     int GetPrevSortColumn() const { return m_nPrevSortColumn; }

@@ -107,7 +107,14 @@ void CWizardPageBase::OnColumnClick(int controlId, const NMLISTVIEW& click)
     if (m_pSortableList == nullptr || controlId != m_pSortableList->GetControlId())
         return;
     CResourceLibrary images(kImageLibraryPath);
-    m_pSortableList->OnColumnClick(GetDlgItem(controlId), click.iSubItem, images);
+    if (!m_pSortableList->OnColumnClick(GetDlgItem(controlId), click.iSubItem, images))
+        Sheet().SetResult(ERR_RESOURCE_LIBRARY);
+}
+
+void CWizardPageBase::OnItemChanged(int controlId, const NMLISTVIEW& change)
+{
+    if (change.uChanged & LVIF_STATE)
+        OnSelectionChange(controlId);
 }
 
 void CWizardPageBase::OnDoubleClick(int controlId)

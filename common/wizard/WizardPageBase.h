@@ -70,6 +70,9 @@ protected:
     void UseSortableList(CSortableList* list) { m_pSortableList = list; }
     void OnColumnClick(int controlId, const NMLISTVIEW& click) override;
     void OnDoubleClick(int controlId) override;
+    // A list's selection changed; what else a list reports as changed (texts) is left out.
+    virtual void OnSelectionChange(int) {}
+    void OnItemChanged(int controlId, const NMLISTVIEW& change) final;
 
     const std::string m_strLanguage;
     int m_nWizardButtons;

@@ -11,6 +11,7 @@
 #include "ConfigText.h"
 #include "IntroductionPage.h"
 #include "LCDMessageDownloadManager.h"
+#include "MenuPrintPage.h"
 #include "ModalRun.h"
 #include "ProgramFiles.h"
 #include "ResourceFiles.h"
@@ -51,7 +52,7 @@ protected:
             CIntroductionPage introduction("enu");
             CSelectPrinterPage printer("enu");
             printer.SetSupportedPrinterCount(supportedPrinters);
-            CIntroductionPage after("enu");
+            CMenuPrintPage after("enu");
             sheet.AddPage(&introduction);
             sheet.AddPage(&printer);
             sheet.AddPage(&after);
@@ -165,6 +166,53 @@ TEST_F(DownloadPagesTest, WithoutSupportedPrintersEveryPrinterIsListedSortableAn
     Cancel(wizard);
     EXPECT_EQ(kMfp, m_strPrinter);
     EXPECT_EQ(kMfpDriver, m_strDriver);
+}
+
+// A printer that is removed while the wizard runs.
+class TemporaryPrinter {
+public:
+    explicit TemporaryPrinter(const char* name)
+    {
+        PRINTER_INFO_2A info = {};
+        info.pPrinterName = const_cast<char*>(name);
+        info.pPortName = const_cast<char*>(kLaserPort);
+        info.pDriverName = const_cast<char*>(kLaserDriver);
+        info.pPrintProcessor = const_cast<char*>("WinPrint");
+        info.pDatatype = const_cast<char*>("RAW");
+        info.Attributes = PRINTER_ATTRIBUTE_LOCAL;
+        m_hPrinter = AddPrinterA(nullptr, 2, reinterpret_cast<LPBYTE>(&info));
+    }
+    ~TemporaryPrinter() { Remove(); }
+
+    bool IsAdded() const { return m_hPrinter != nullptr; }
+    void Remove()
+    {
+        if (m_hPrinter != nullptr) {
+            DeletePrinter(m_hPrinter);
+            ClosePrinter(m_hPrinter);
+        }
+        m_hPrinter = nullptr;
+    }
+
+private:
+    HANDLE m_hPrinter = nullptr;
+};
+
+TEST_F(DownloadPagesTest, AChosenPrinterThatWasRemovedIsNoLongerOffered)
+{
+    const char vanishing[] = "Vanishing Printer";
+    TemporaryPrinter printer(vanishing);
+    ASSERT_TRUE(printer.IsAdded());
+    Start(kTestConfig, 4);
+    WizardDriver wizard = Wizard();
+    GoTo(wizard, ID_WIZNEXT, PRINTER);
+    ASSERT_TRUE(wizard.SelectListRow(IDC_PRINTER_LIST, vanishing));
+    GoTo(wizard, ID_WIZNEXT, AFTER_PRINTER);
+    printer.Remove();
+    GoTo(wizard, ID_WIZBACK, PRINTER);
+    EXPECT_EQ(-1, wizard.SelectedListRow(IDC_PRINTER_LIST));
+    EXPECT_TRUE(wizard.WaitForButtonEnabled(ID_WIZNEXT, false, 2000));
+    Cancel(wizard);
 }
 
 }  // namespace

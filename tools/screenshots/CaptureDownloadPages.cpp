@@ -1,27 +1,62 @@
-// Shows the first pages of the message-download wizard, with the texts of the install folder this
-// program sits in and the printers of the Wine prefix, and saves each page as a BMP file:
-//   CaptureDownloadPages.exe <language code> <output prefix>
-// writes <output prefix>-introduction.bmp and <output prefix>-printer.bmp.
+// Walks through the message-download wizard of the install folder this program sits in, with the
+// printers of the Wine prefix, and saves each page as a BMP file:
+//   CaptureDownloadPages.exe <output prefix>
+// writes <output prefix>-<page>.bmp for the pages introduction, printer, model, language,
+// menu-print, version, download and conclusion. The walk chooses a printer whose driver the
+// configuration lacks, so the model page shows, and downloads to it.
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
 
-#include "IntroductionPage.h"
-#include "LCDMessageDownloadManager.h"
+#include "MessageBoxes.h"
 #include "ModalRun.h"
+#include "ModulePath.h"
+#include "PrinterSelection.h"
 #include "ResourceIds.h"
-#include "ResourceLibrary.h"
-#include "ResourcePaths.h"
-#include "SelectPrinterPage.h"
-#include "SheetTitle.h"
+#include "WaitFor.h"
 #include "WindowImage.h"
 #include "WizardDriver.h"
 
 namespace {
 
+using DownloadToPrinter = int(WINAPI*)(const char*, const char*, int, int, const PRINTER_SELECTION*);
+
 const DWORD kAppearTimeoutMs = 20000;
 const DWORD kSettleTimeoutMs = 5000;
+const char kUnsupportedPrinter[] = "Office Inkjet";
+const char kModel[] = "LP-5300";
+
+class Walk {
+public:
+    Walk(HWND sheet, std::string prefix) : m_wizard(sheet), m_strPrefix(std::move(prefix)) {}
+
+    bool Save(const char* page) const
+    {
+        CWindowImage image;
+        std::string path = m_strPrefix + "-" + page + ".bmp";
+        return CaptureSettled(m_wizard.Sheet(), image, kSettleTimeoutMs) &&
+               image.SaveBmp(path.c_str());
+    }
+
+    // Presses a button once it is offered; a question on the way is answered with Yes.
+    bool Press(int button) const
+    {
+        int page = m_wizard.ActiveIndex();
+        if (!m_wizard.WaitForButtonEnabled(button, true, kSettleTimeoutMs) || !m_wizard.Press(button))
+            return false;
+        if (HWND box = FindMessageBox(GetCurrentProcessId()))
+            PressMessageBoxButton(box, ReadMessageBox(box).buttons.at(0));
+        return button != kNextButton ||
+               WaitFor([&] { return m_wizard.ActiveIndex() != page; }, kSettleTimeoutMs);
+    }
+
+    const WizardDriver& Wizard() const { return m_wizard; }
+
+private:
+    WizardDriver m_wizard;
+    std::string m_strPrefix;
+};
 
 int Fail(const char* message)
 {
@@ -29,44 +64,40 @@ int Fail(const char* message)
     return 1;
 }
 
-bool SavePage(HWND sheet, const std::string& path)
-{
-    CWindowImage image;
-    return CaptureSettled(sheet, image, kSettleTimeoutMs) && image.SaveBmp(path.c_str());
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 3)
-        return Fail("usage: CaptureDownloadPages.exe <language code> <output prefix>");
-    std::string language = argv[1];
-    std::string prefix = argv[2];
+    if (argc != 2)
+        return Fail("usage: CaptureDownloadPages.exe <output prefix>");
+    std::string path;
+    HMODULE library = GetPathBesideProgram("Zembrak.dll", path) ? LoadLibraryA(path.c_str()) : nullptr;
+    auto download = reinterpret_cast<DownloadToPrinter>(
+        reinterpret_cast<void*>(GetProcAddress(library, "KyvMsgdlDownloadToPrinter")));
+    if (download == nullptr)
+        return Fail("no Zembrak.dll with KyvMsgdlDownloadToPrinter in this program's folder");
 
-    ModalRun run([&] {
-        CResourceLibrary texts(DownloadTextLibraryPath(language).c_str());
-        CLCDMessageDownloadManager sheet(LoadSheetTitle(texts).c_str(), language);
-        CIntroductionPage introduction(language);
-        CSelectPrinterPage printer(language);
-        printer.SetSupportedPrinterCount(1);
-        sheet.AddPage(&introduction);
-        sheet.AddPage(&printer);
-        sheet.SetWizardMode();
-        sheet.DoModal();
-    });
+    PRINTER_SELECTION noPreset = {};
+    int result = -1;
+    ModalRun run([&] { result = download(nullptr, nullptr, 0, 0, &noPreset); });
     HWND sheet = WaitForWizard(GetCurrentProcessId(), kAppearTimeoutMs);
     if (sheet == nullptr)
         return Fail("no wizard appeared");
-    WizardDriver wizard(sheet);
-    if (!SavePage(sheet, prefix + "-introduction.bmp"))
-        return Fail("the introduction page did not settle for a capture");
-    if (!wizard.Press(kNextButton) || !wizard.WaitForActiveIndex(1) ||
-        !wizard.WaitForButtonEnabled(kNextButton, true, kSettleTimeoutMs))
-        return Fail("the printer page did not come up with a printer chosen");
-    if (!SavePage(sheet, prefix + "-printer.bmp"))
-        return Fail("the printer page did not settle for a capture");
-    if (!wizard.Press(kCancelButton) || !run.WaitForEnd(kAppearTimeoutMs))
-        return Fail("the wizard did not close on Cancel");
+    Walk walk(sheet, argv[1]);
+    const WizardDriver& wizard = walk.Wizard();
+    bool walked = walk.Save("introduction") && walk.Press(kNextButton) &&
+                  wizard.WaitForButtonEnabled(kNextButton, true, kSettleTimeoutMs) &&
+                  walk.Save("printer") && wizard.SetChecked(IDC_SHOW_ALL_PRINTERS, true) &&
+                  wizard.SelectListRow(IDC_PRINTER_LIST, kUnsupportedPrinter) &&
+                  walk.Press(kNextButton) && wizard.SelectListRow(IDC_MODEL_LIST, kModel) &&
+                  walk.Save("model") && walk.Press(kNextButton) &&
+                  wizard.WaitForButtonEnabled(kNextButton, true, kSettleTimeoutMs) &&
+                  walk.Save("language") && walk.Press(kNextButton) && walk.Save("menu-print") &&
+                  walk.Press(kNextButton) && walk.Save("version") && walk.Press(kNextButton) &&
+                  walk.Save("download") && walk.Press(kNextButton) && walk.Save("conclusion") &&
+                  walk.Press(kFinishButton) && run.WaitForEnd(kAppearTimeoutMs);
+    if (!walked)
+        return Fail("the walk through the wizard stopped on the way");
+    std::printf("KyvMsgdlDownloadToPrinter returned %d\n", result);
     return 0;
 }
