@@ -52,10 +52,12 @@ save_png() {
 declare -A locales=([enu]=en_US.UTF-8 [jpn]=ja_JP.UTF-8)
 for language in enu jpn; do
   locale=${locales[$language]}
-  LC_ALL=$locale wine "$work/dist/CaptureChooser.exe" "$language" \
+  # Through env: the shell itself need not know the locale.
+  env LC_ALL="$locale" "$WINE_LOADER" "$work/dist/CaptureChooser.exe" "$language" \
     "$(winepath -w "$work/select-function-$language.bmp")"
   save_png "select-function-$language"
-  LC_ALL=$locale wine "$work/dist/CaptureDownloadPages.exe" "$(winepath -w "$work/download")"
+  env LC_ALL="$locale" "$WINE_LOADER" "$work/dist/CaptureDownloadPages.exe" \
+    "$(winepath -w "$work/download")"
   for page in introduction printer model language menu-print version download conclusion; do
     mv "$work/download-$page.bmp" "$work/download-$page-$language.bmp"
     save_png "download-$page-$language"

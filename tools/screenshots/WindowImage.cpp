@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "PostedMessages.h"
 #include "WaitFor.h"
 
 namespace {
@@ -88,8 +89,14 @@ bool CWindowImage::operator==(const CWindowImage& other) const
 
 bool CaptureSettled(HWND hWnd, CWindowImage& image, DWORD timeoutMs)
 {
+    // A window's thread that is busy (a page reading files as it activates) paints nothing: the
+    // picture only counts once the thread is idle and a moment later it still looks the same.
+    const DWORD kSettleMs = 150;
+    if (!WaitForPostedMessagesHandled(GetWindowThreadProcessId(hWnd, nullptr), timeoutMs))
+        return false;
     CWindowImage previous;
     return previous.Capture(hWnd) && WaitFor([&] {
+               Sleep(kSettleMs);
                bool same = image.Capture(hWnd) && image == previous;
                previous = image;
                return same;
