@@ -129,6 +129,10 @@ bool CPrintJob::StartDocument(const char* printerName, const char* documentName,
 
 bool CPrintJob::FinishDocument(HANDLE printer, int status)
 {
+    // A job cut short would leave the printer waiting for the bytes its SIZE announced and
+    // taking what comes next as panel data: the spooler drops it rather than printing it.
+    if (status != RESULT_OK)
+        g_SpoolerApi.AbortPrinter(printer);
     // The spooler may still refuse a document whose every write it took (a queue that cannot
     // pass its data type on, for one); then nothing reaches the printer.
     bool ended = g_SpoolerApi.EndDocPrinter(printer) != FALSE;

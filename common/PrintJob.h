@@ -5,9 +5,9 @@
 
 // Sends one raw job through the spooler, framed by two Universal Exit Language sequences: a
 // language file behind its resource-write command, or one PJL command. A document that was
-// started is always ended before the printer is closed; a send succeeds only when the spooler
-// took every write and the end of the document. GetStatus holds the code of the last send (0
-// when it succeeded).
+// started is always ended before the printer is closed, and aborted first when the send failed;
+// a send succeeds only when the spooler took every write and the end of the document. GetStatus
+// holds the code of the last send (0 when it succeeded).
 class CPrintJob {
 public:
     bool SendLanguageFile(const char* pszPrinterName, const char* pszFilePath,

@@ -1,6 +1,6 @@
 #include "SpoolerApi.h"
 
 SpoolerApi g_SpoolerApi = {
-    ::EnumPrintersA, ::OpenPrinterA,  ::GetPrinterDriverA, ::StartDocPrinterA,
-    ::WritePrinter,  ::EndDocPrinter, ::ClosePrinter,      ::EnumJobsA,
+    ::EnumPrintersA, ::OpenPrinterA,  ::GetPrinterDriverA, ::StartDocPrinterA, ::WritePrinter,
+    ::AbortPrinter,  ::EndDocPrinter, ::ClosePrinter,      ::EnumJobsA,
 };

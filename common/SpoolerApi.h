@@ -12,6 +12,7 @@ struct SpoolerApi {
                                     DWORD size, LPDWORD needed);
     DWORD(WINAPI* StartDocPrinterA)(HANDLE printer, DWORD level, LPBYTE docInfo);
     BOOL(WINAPI* WritePrinter)(HANDLE printer, LPVOID data, DWORD size, LPDWORD written);
+    BOOL(WINAPI* AbortPrinter)(HANDLE printer);
     BOOL(WINAPI* EndDocPrinter)(HANDLE printer);
     BOOL(WINAPI* ClosePrinter)(HANDLE printer);
     BOOL(WINAPI* EnumJobsA)(HANDLE printer, DWORD firstJob, DWORD jobCount, DWORD level,

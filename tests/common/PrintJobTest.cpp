@@ -63,6 +63,12 @@ BOOL WINAPI LoggedWrite(HANDLE printer, LPVOID data, DWORD size, LPDWORD written
     return ::WritePrinter(printer, data, size, written);
 }
 
+BOOL WINAPI LoggedAbort(HANDLE printer)
+{
+    g_log->calls.push_back("abort");
+    return ::AbortPrinter(printer);
+}
+
 BOOL WINAPI LoggedEndDoc(HANDLE printer)
 {
     g_log->calls.push_back("end");
@@ -91,6 +97,7 @@ protected:
         api.OpenPrinterA = LoggedOpen;
         api.StartDocPrinterA = LoggedStartDoc;
         api.WritePrinter = LoggedWrite;
+        api.AbortPrinter = LoggedAbort;
         api.EndDocPrinter = LoggedEndDoc;
         api.ClosePrinter = LoggedClose;
         char folder[MAX_PATH];
@@ -208,7 +215,7 @@ TEST_F(PrintJobTest, RefusedPrinterOrDocumentIsClosedWithoutWrites)
     EXPECT_EQ((Calls{"open", "start", "close"}), m_log.calls);
 }
 
-TEST_F(PrintJobTest, FileThatCannotBeSentEndsAnEmptyDocument)
+TEST_F(PrintJobTest, FileThatCannotBeSentAbortsTheEmptyDocument)
 {
     // Deleted between the caller's check and the send.
     WriteLanguageFile(10);
@@ -216,7 +223,7 @@ TEST_F(PrintJobTest, FileThatCannotBeSentEndsAnEmptyDocument)
     CPrintJob job;
     EXPECT_FALSE(job.SendLanguageFile(kLaser, m_strFile.c_str(), "Message download"));
     EXPECT_EQ(ERR_OPEN_FILE, job.GetStatus());
-    EXPECT_EQ((Calls{"open", "start", "end", "close"}), m_log.calls);
+    EXPECT_EQ((Calls{"open", "start", "abort", "end", "close"}), m_log.calls);
 
     // Longer than a signed 32-bit SIZE can announce (a sparse file).
     m_log = SpoolerLog();
@@ -228,7 +235,7 @@ TEST_F(PrintJobTest, FileThatCannotBeSentEndsAnEmptyDocument)
     CloseHandle(file);
     EXPECT_FALSE(job.SendLanguageFile(kLaser, m_strFile.c_str(), "Message download"));
     EXPECT_EQ(ERR_OPEN_FILE, job.GetStatus());
-    EXPECT_EQ((Calls{"open", "start", "end", "close"}), m_log.calls);
+    EXPECT_EQ((Calls{"open", "start", "abort", "end", "close"}), m_log.calls);
 }
 
 TEST_F(PrintJobTest, RefusedEndOfDocumentFailsTheSendUnlessItFailedBefore)
@@ -245,7 +252,7 @@ TEST_F(PrintJobTest, RefusedEndOfDocumentFailsTheSendUnlessItFailedBefore)
     EXPECT_EQ(ERR_OPEN_FILE, job.GetStatus());
 }
 
-TEST_F(PrintJobTest, FailedWriteEndsTheDocumentBeforeClosing)
+TEST_F(PrintJobTest, FailedWriteAbortsAndEndsTheDocumentBeforeClosing)
 {
     WriteLanguageFile(600000);
     m_log.onWrite = [](size_t index) { return index != 2; };
@@ -253,13 +260,14 @@ TEST_F(PrintJobTest, FailedWriteEndsTheDocumentBeforeClosing)
     EXPECT_FALSE(job.SendLanguageFile(kLaser, m_strFile.c_str(), "Message download"));
     EXPECT_EQ(ERR_WRITE_PRINTER, job.GetStatus());
     EXPECT_EQ(Sizes({9, 73, 514000}), m_log.writeSizes);
-    EXPECT_EQ((Calls{"write", "end", "close"}), Calls(m_log.calls.end() - 3, m_log.calls.end()));
+    EXPECT_EQ((Calls{"write", "abort", "end", "close"}),
+              Calls(m_log.calls.end() - 4, m_log.calls.end()));
 
     m_log = SpoolerLog();
     m_log.onWrite = [](size_t index) { return index != 1; };
     EXPECT_FALSE(job.SendPjlCommand(kLaser, "Menu print", kMenuPrint));
     EXPECT_EQ(ERR_WRITE_PRINTER, job.GetStatus());
-    EXPECT_EQ((Calls{"open", "start", "write", "write", "end", "close"}), m_log.calls);
+    EXPECT_EQ((Calls{"open", "start", "write", "write", "abort", "end", "close"}), m_log.calls);
 }
 
 TEST(PipelineScan, FindsTheConfigurationNameInAnyCaseAndFolder)
