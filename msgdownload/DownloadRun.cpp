@@ -51,8 +51,10 @@ bool IsLanguageKnown(const std::string& language, const CResourceLibrary& texts,
     int position = FindMessageLanguageKey(texts, language);
     if (position < 0)
         return false;
+    // Without a name the language could not be shown, nor chosen on the language page: that
+    // page stays in and reports the gap in the table.
     displayName = MessageLanguageName(texts, position);
-    return true;
+    return !displayName.empty();
 }
 
 // The pages of one run, in order, owned for its length.
