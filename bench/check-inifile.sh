@@ -1,17 +1,19 @@
 #!/usr/bin/env bash
 # Times "Zembrak.exe /CheckInifile" under Wine on synthetic installations of 50, 100 and 200
-# machines with 20 languages each (1000 to 4000 language files), against a trivial Windows
-# program started the same way in the same run, and prints the time per language file.
-# Not part of the test suite. Usage, after scripts/setup.sh has configured build/:
-#   bench/check-inifile.sh [runs per measurement, default 5]
+# machines with 20 languages each (1000 to 4000 language files), against two programs started the
+# same way in the same run: a trivial Windows program (the cost of a start), and a floor that
+# opens, sizes, reads the header bytes of and closes the same language files (tools/bench/
+# HeaderFloor). Prints the time per language file of the check and of the floor.
+# Not part of the test suite. Usage, after scripts/setup.sh has configured the build folder:
+#   bench/check-inifile.sh [runs per measurement, default 5] [build-dir, default build]
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
-build=$here/build
 runs=${1:-5}
+build=${2:-$here/build}
 languages=20
 sizes=(50 100 200)
 
-ninja -C "$build" -j2 Zembrak native_tools resource_libraries >/dev/null
+ninja -C "$build" -j2 Zembrak native_tools resource_libraries HeaderFloor >/dev/null
 source "$here/tests/support/wine-env.sh"
 
 work=$build/bench
@@ -24,7 +26,8 @@ new_prefix "$prefix"
 
 printf 'int main(void) { return 0; }\n' > "$work/trivial.c"
 "${LOMAREL_ARCH:-x86_64}-w64-mingw32-gcc" -O2 -static -mwindows "$work/trivial.c" -o "$install/Trivial.exe"
-cp "$build/dist/Zembrak.exe" "$install/"
+cp "$build/dist/Zembrak.exe" "$build/bin/HeaderFloor.exe" "$install/"
+install_windows=$(winepath -w "$install")
 # The resource checks follow the report.
 cp -r "$build/dist/Resource" "$install/"
 
@@ -34,7 +37,7 @@ run_times() {
   local times=() start end
   for _ in $(seq "$runs"); do
     start=$(date +%s%N)
-    timeout 300 wine "$@"
+    timeout 300 "$WINE_LOADER" "$@" >/dev/null
     end=$(date +%s%N)
     times+=($(( (end - start) / 1000 )))
   done
@@ -47,8 +50,8 @@ run_times() {
 wine "$install/Trivial.exe"
 wine "$install/Trivial.exe"
 
-printf '%-8s %5s %15s %15s %11s %6s %11s\n' machines files check_med/min trivial_med/min \
-  ms_per_file ratio marginal_ms
+printf '%-8s %5s %15s %15s %15s %11s %11s %9s %11s\n' machines files check_med/min \
+  floor_med/min trivial_med/min ms_per_file floor_ms/f per_file_x marginal_ms
 previous_files=0 previous_check=0
 for machines in "${sizes[@]}"; do
   files=$((machines * languages))
@@ -61,16 +64,22 @@ for machines in "${sizes[@]}"; do
     echo "error.log lists $successes successes for $files files" >&2
     exit 1
   fi
+  floor_files=$(wine "$install/HeaderFloor.exe" "$install_windows" | tr -d '\r' | sed -n 's/^files=//p')
+  [ "$floor_files" = "$files" ] || { echo "HeaderFloor read $floor_files files, not $files" >&2; exit 1; }
   read -r check_median check <<< "$(run_times "$install/Zembrak.exe" /CheckInifile)"
+  read -r floor_median floor <<< "$(run_times "$install/HeaderFloor.exe" "$install_windows")"
   read -r trivial_median trivial <<< "$(run_times "$install/Trivial.exe")"
-  # ms_per_file: the check's time beyond the trivial program's, per language file; marginal_ms:
-  # what each file beyond the previous size added (about equal at every size when it grows
-  # linearly); ratio: check time / trivial program time. All from the minimum times.
+  # ms_per_file and floor_ms/f: the check's and the floor's time beyond the trivial program's,
+  # per language file; per_file_x: the first over the second (the target is 1.2 at most);
+  # marginal_ms: what each file beyond the previous size added to the check (about equal at every
+  # size when it grows linearly). All from the minimum times.
   awk -v m="$machines" -v f="$files" -v c="$check" -v t="$trivial" -v cm="$check_median" \
-      -v tm="$trivial_median" -v pf="$previous_files" -v pc="$previous_check" 'BEGIN {
+      -v tm="$trivial_median" -v fl="$floor" -v flm="$floor_median" -v pf="$previous_files" \
+      -v pc="$previous_check" 'BEGIN {
         marginal = pf > 0 ? sprintf("%.3f", (c - pc) / (f - pf)) : "-"
-        printf "%-8d %5d %15s %15s %11.3f %6.1f %11s\n", m, f, sprintf("%.0f/%.0f", cm, c),
-               sprintf("%.0f/%.0f", tm, t), (c - t) / f, c / t, marginal
+        printf "%-8d %5d %15s %15s %15s %11.3f %11.3f %9.2f %11s\n", m, f,
+               sprintf("%.0f/%.0f", cm, c), sprintf("%.0f/%.0f", flm, fl),
+               sprintf("%.0f/%.0f", tm, t), (c - t) / f, (fl - t) / f, (c - t) / (fl - t), marginal
       }'
   previous_files=$files previous_check=$check
 done

@@ -85,7 +85,8 @@ private:
 
 }  // namespace
 
-int SplitCommandLine(const char* text, char*** arguments, const SplitHeap& heap)
+int SplitCommandLine(const char* text, char*** arguments, LeadByteTest isLeadByte,
+                     const SplitHeap& heap)
 {
     *arguments = nullptr;
     Splitter splitter(heap);
@@ -95,7 +96,10 @@ int SplitCommandLine(const char* text, char*** arguments, const SplitHeap& heap)
     for (size_t i = 0; i <= length; ++i) {
         char c = i < length ? text[i] : '\0';
         bool pastEnd = i == length;
-        if (!pastEnd && c == '"') {
+        if (!pastEnd && i + 1 < length && isLeadByte(static_cast<unsigned char>(c))) {
+            if (!splitter.Store(c) || !splitter.Store(text[++i]))
+                return splitter.Fail();
+        } else if (!pastEnd && c == '"') {
             if (!inQuotes)
                 inQuotes = true;
             else if (text[i + 1] == ' ')

@@ -66,6 +66,24 @@ TEST(SplitCommandLine, BytesAboveAsciiArePassedThrough)
               Split("/P \"Printer " + japanese + "\" \xff\x80"));
 }
 
+// Runs only as a Japanese user, whose ANSI code page is 932: names ending in a character whose trail
+// byte is 0x5C, the backslash, must keep that character and lose their closing quote.
+TEST(JapaneseSplitCommandLine, TrailBytesThatLookLikeBackslashesEscapeNothing)
+{
+    const std::string so = "\x83\x5c";     // katakana "so"
+    const std::string hyou = "\x95\x5c";   // "table"
+    const std::string nou = "\x94\x5c";    // "ability"
+    ASSERT_TRUE(IsAnsiLeadByte(0x83));
+    EXPECT_EQ(Args({"/P", "Lomarel " + so, "/L", "jpn"}),
+              Split("/P \"Lomarel " + so + "\" /L jpn"));
+    EXPECT_EQ(Args({"/P", hyou + " " + nou + hyou}), Split("/P \"" + hyou + " " + nou + hyou + "\""));
+    // Quoted from the middle on, and with an escaped quote right after a double-byte character.
+    EXPECT_EQ(Args({so + hyou, nou}), Split(so + "\"" + hyou + "\" " + nou));
+    EXPECT_EQ(Args({so + "\"x"}), Split("\"" + so + "\\\"x\""));
+    // A lead byte at the very end has no trail byte to take with it.
+    EXPECT_EQ(Args({"/P", "\x83"}), Split("/P \x83"));
+}
+
 TEST(SplitCommandLine, VeryLongArgumentsAndVeryManyArguments)
 {
     std::string longArgument(100000, 'x');
@@ -124,7 +142,7 @@ TEST(SplitCommandLine, GrowsArgumentsBy64BytesAndTheArrayBy16Entries)
     for (int i = 0; i < 16; ++i)
         text += " x";
     char** arguments = nullptr;
-    int count = SplitCommandLine(text.c_str(), &arguments, kRecordingHeap);
+    int count = SplitCommandLine(text.c_str(), &arguments, IsAnsiLeadByte, kRecordingHeap);
     ASSERT_EQ(17, count);
     EXPECT_EQ(192u, RecordingHeap::blocks[arguments[0]]);
     EXPECT_EQ(64u, RecordingHeap::blocks[arguments[16]]);
@@ -138,14 +156,14 @@ TEST(SplitCommandLine, RunningOutOfMemoryAnywhereFreesEverything)
     const std::string text = "prog /P \"" + std::string(200, 'p') + "\" a b c d e f g h i j k l m n o p q";
     RecordingHeap::Reset(-1);
     char** arguments = nullptr;
-    int count = SplitCommandLine(text.c_str(), &arguments, kRecordingHeap);
+    int count = SplitCommandLine(text.c_str(), &arguments, IsAnsiLeadByte, kRecordingHeap);
     FreeArguments(arguments, count, kRecordingHeap);
     const int allocations = static_cast<int>(RecordingHeap::requests.size());
 
     for (int failAt = 0; failAt < allocations; ++failAt) {
         RecordingHeap::Reset(failAt);
         arguments = reinterpret_cast<char**>(1);
-        EXPECT_EQ(-1, SplitCommandLine(text.c_str(), &arguments, kRecordingHeap)) << failAt;
+        EXPECT_EQ(-1, SplitCommandLine(text.c_str(), &arguments, IsAnsiLeadByte, kRecordingHeap)) << failAt;
         EXPECT_EQ(nullptr, arguments);
         EXPECT_TRUE(RecordingHeap::blocks.empty()) << "leak when allocation " << failAt << " fails";
     }

@@ -63,3 +63,13 @@ stop_prefix() {
 install_printers() {
   wine "$1" "$(winepath -w "$2")"
 }
+
+# job_file_printers LIST SINK FOLDER: the printer list with each port replaced by a pipe into the
+# SINK command ("SINK FOLDER NAME"), NAME being the old port's file name without its extension, so
+# that every job lands in a file of its own.
+job_file_printers() {
+  awk -F'|' -v OFS='|' -v sink="$2" -v folder="$3" '
+    /^#/ || NF < 3 { print; next }
+    { name = $3; sub(/.*\\/, "", name); sub(/\.[^.]*$/, "", name)
+      $3 = "pipe:\"" sink "\" \"" folder "\" " name; print }' "$1"
+}

@@ -1,6 +1,8 @@
 // Installs the printers listed in a text file through the spooler, one per line:
 //   printer name|driver name|port|dependent files separated by ";"
-// A port that is a file path receives the raw bytes of every job; its folder is created.
+// A port that is a file path receives the raw bytes of every job; its folder is created. A port
+// written as "pipe:COMMAND" is Wine's "|COMMAND", which pipes each job into that Unix command (the
+// list's own separator cannot start it).
 // Lines starting with "#" and empty lines are ignored.
 #include <windows.h>
 
@@ -25,6 +27,9 @@ bool ParseLine(const std::string& line, PrinterLine& printer)
     if (fields.size() < 3)
         return false;
     fields.resize(4);
+    const std::string pipePrefix = "pipe:";
+    if (fields[2].compare(0, pipePrefix.size(), pipePrefix) == 0)
+        fields[2] = "|" + fields[2].substr(pipePrefix.size());
     printer = {fields[0], fields[1], fields[2], fields[3]};
     return true;
 }

@@ -1,0 +1,8 @@
+#include <windows.h>
+
+#include "CommandLine.h"
+
+bool IsAnsiLeadByte(unsigned char byte)
+{
+    return IsDBCSLeadByte(byte) != FALSE;
+}

@@ -1,0 +1,40 @@
+#include "TextLibrary.h"
+
+namespace {
+
+const int kTextBufferSize = 1024;
+
+template <typename Export>
+Export FindExport(HMODULE module, const char* pszName)
+{
+    return reinterpret_cast<Export>(reinterpret_cast<void*>(GetProcAddress(module, pszName)));
+}
+
+}  // namespace
+
+CTextLibrary::CTextLibrary(const char* pszPath) : m_hLoader(LoadLibraryA("Quibrant.dll"))
+{
+    if (m_hLoader == nullptr)
+        return;
+    auto load = FindExport<LoadExport>(m_hLoader, "VukLoadLanguageDLL");
+    m_pFree = FindExport<FreeExport>(m_hLoader, "VukFreeLanguageDLL");
+    if (load != nullptr && m_pFree != nullptr)
+        m_hTexts = load(pszPath);
+}
+
+CTextLibrary::~CTextLibrary()
+{
+    if (m_hTexts != nullptr)
+        m_pFree(m_hTexts);
+    if (m_hLoader != nullptr)
+        FreeLibrary(m_hLoader);
+}
+
+std::string CTextLibrary::LoadText(UINT id) const
+{
+    if (!IsLoaded())
+        return std::string();
+    char text[kTextBufferSize];
+    int length = LoadStringA(m_hTexts, id, text, sizeof text);
+    return std::string(text, length > 0 ? length : 0);
+}

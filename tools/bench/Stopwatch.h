@@ -1,0 +1,20 @@
+#pragma once
+#include <windows.h>
+
+#include <functional>
+
+// Milliseconds on the performance counter since construction or the last Restart.
+class CStopwatch {
+public:
+    CStopwatch();
+    void Restart();
+    double ElapsedMs() const;
+
+private:
+    LARGE_INTEGER m_nFrequency;
+    LARGE_INTEGER m_nStart;
+};
+
+// Polls condition about every millisecond until it holds (true) or timeoutMs has passed (false).
+// The test suite's 10 ms polling would blur intervals of a few hundred milliseconds.
+bool PollFor(const std::function<bool()>& condition, DWORD timeoutMs);
