@@ -11,17 +11,15 @@
 #include <string>
 #include <vector>
 
+#include "DownloadExport.h"
 #include "MessageBoxes.h"
 #include "ModalRun.h"
-#include "ModulePath.h"
 #include "PrinterSelection.h"
 #include "ResourceIds.h"
 #include "Stopwatch.h"
 #include "WizardDriver.h"
 
 namespace {
-
-using DownloadToPrinter = int(WINAPI*)(const char*, const char*, int, int, const PRINTER_SELECTION*);
 
 const DWORD kAppearTimeoutMs = 30000;
 const DWORD kPageTimeoutMs = 60000;
@@ -92,10 +90,7 @@ int main(int argc, char** argv)
 {
     if (argc != 3)
         return Fail("usage: DownloadWalk.exe <printer> <language>");
-    std::string path;
-    HMODULE library = GetPathBesideProgram("Zembrak.dll", path) ? LoadLibraryA(path.c_str()) : nullptr;
-    auto download = reinterpret_cast<DownloadToPrinter>(
-        reinterpret_cast<void*>(GetProcAddress(library, "KyvMsgdlDownloadToPrinter")));
+    DownloadToPrinterExport download = LoadDownloadExport();
     if (download == nullptr)
         return Fail("no Zembrak.dll with KyvMsgdlDownloadToPrinter in this program's folder");
 
@@ -124,6 +119,5 @@ int main(int argc, char** argv)
         return Fail("the conclusion page did not finish");
     std::printf("page_ms=%.1f download_ms=%.1f walk_ms=%.1f result=%d\n", walk.MedianPageMs(),
                 downloadMs, walkMs, result);
-    FreeLibrary(library);
     return result == 0 ? 0 : 1;
 }

@@ -9,9 +9,9 @@
 #include <cstdio>
 #include <string>
 
+#include "DownloadExport.h"
 #include "MessageBoxes.h"
 #include "ModalRun.h"
-#include "ModulePath.h"
 #include "PrinterSelection.h"
 #include "ResourceIds.h"
 #include "WaitFor.h"
@@ -19,8 +19,6 @@
 #include "WizardDriver.h"
 
 namespace {
-
-using DownloadToPrinter = int(WINAPI*)(const char*, const char*, int, int, const PRINTER_SELECTION*);
 
 const DWORD kAppearTimeoutMs = 20000;
 const DWORD kSettleTimeoutMs = 5000;
@@ -70,10 +68,7 @@ int main(int argc, char** argv)
 {
     if (argc != 2)
         return Fail("usage: CaptureDownloadPages.exe <output prefix>");
-    std::string path;
-    HMODULE library = GetPathBesideProgram("Zembrak.dll", path) ? LoadLibraryA(path.c_str()) : nullptr;
-    auto download = reinterpret_cast<DownloadToPrinter>(
-        reinterpret_cast<void*>(GetProcAddress(library, "KyvMsgdlDownloadToPrinter")));
+    DownloadToPrinterExport download = LoadDownloadExport();
     if (download == nullptr)
         return Fail("no Zembrak.dll with KyvMsgdlDownloadToPrinter in this program's folder");
 
