@@ -1,14 +1,9 @@
 #include "ResourceLibrary.h"
 
+#include "ModuleText.h"
 #include "Quibrant.h"
 #include "ResourcePaths.h"
 #include "ResourceModule.h"
-
-namespace {
-
-const int kTextBufferSize = 1024;
-
-}  // namespace
 
 CResourceLibrary::CResourceLibrary() : CResourceLibrary(kDownloadTextLibraryPattern) {}
 
@@ -26,11 +21,7 @@ CResourceLibrary::~CResourceLibrary()
 
 std::string CResourceLibrary::LoadText(UINT id) const
 {
-    if (!IsLoaded())
-        return std::string();
-    char text[kTextBufferSize];
-    int length = LoadStringA(m_hModule, id, text, sizeof text);
-    return std::string(text, length > 0 ? length : 0);
+    return LoadModuleText(m_hModule, id);
 }
 
 HBITMAP CResourceLibrary::LoadBitmapImage(UINT id, int width, int height) const

@@ -89,12 +89,6 @@ private:
     bool m_bFirst;
 };
 
-// A field the fax setup filled; it is read only up to its own size, terminated or not.
-std::string SelectionText(const char (&field)[kPrinterSelectionTextSize])
-{
-    return std::string(field, strnlen(field, kPrinterSelectionTextSize));
-}
-
 class FunctionRunner {
 public:
     FunctionRunner(const LaunchOptions& options, CIniConfig& config)
@@ -250,8 +244,8 @@ void FunctionRunner::RevalidateSelection()
 {
     if (m_selection.bValid == 0)
         return;
-    if (m_config.FindDriver(SelectionText(m_selection.szDriverName).c_str()) != 0 ||
-        m_config.FindModel(SelectionText(m_selection.szModelName).c_str()) != 0)
+    if (m_config.FindDriver(SelectionFieldText(m_selection.szDriverName).c_str()) != 0 ||
+        m_config.FindModel(SelectionFieldText(m_selection.szModelName).c_str()) != 0)
         return;
     m_selection.bValid = 0;
 }

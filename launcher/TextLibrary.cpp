@@ -1,8 +1,8 @@
 #include "TextLibrary.h"
 
-namespace {
+#include "ModuleText.h"
 
-const int kTextBufferSize = 1024;
+namespace {
 
 template <typename Export>
 Export FindExport(HMODULE module, const char* pszName)
@@ -32,9 +32,5 @@ CTextLibrary::~CTextLibrary()
 
 std::string CTextLibrary::LoadText(UINT id) const
 {
-    if (!IsLoaded())
-        return std::string();
-    char text[kTextBufferSize];
-    int length = LoadStringA(m_hTexts, id, text, sizeof text);
-    return std::string(text, length > 0 ? length : 0);
+    return LoadModuleText(m_hTexts, id);
 }

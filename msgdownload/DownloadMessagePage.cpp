@@ -1,7 +1,7 @@
 #include "DownloadMessagePage.h"
 
 #include "LanguageFileHeader.h"
-#include "MessageVersionPage.h"
+#include "ChosenLanguageFile.h"
 #include "PositionalText.h"
 #include "ResourceIds.h"
 #include "ResultCodes.h"

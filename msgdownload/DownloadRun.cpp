@@ -27,15 +27,6 @@ namespace {
 const int kFirstPageButtons = PSWIZB_NEXT;
 const int kConclusionButtons = PSWIZB_BACK | PSWIZB_FINISH;
 
-// A fixed text field of the record as a string, never reading past the field.
-std::string FieldText(const char (&field)[kPrinterSelectionTextSize])
-{
-    size_t length = 0;
-    while (length < kPrinterSelectionTextSize && field[length] != '\0')
-        ++length;
-    return std::string(field, length);
-}
-
 bool HasPreset(const DownloadRun& run) { return run.pPreset != nullptr && run.pPreset->bValid != 0; }
 
 // Every machine supports the language, and the text library can name it: then nobody needs to
@@ -89,9 +80,9 @@ void AddPrinterPages(PageSet& pages, const std::string& language, int supportedP
 
 void TakePreset(CLCDMessageDownloadManager& sheet, const PRINTER_SELECTION& preset)
 {
-    sheet.SetPrinter(FieldText(preset.szPrinterName), FieldText(preset.szPortName),
-                     FieldText(preset.szDriverName));
-    sheet.SetModelName(FieldText(preset.szModelName));
+    sheet.SetPrinter(SelectionFieldText(preset.szPrinterName), SelectionFieldText(preset.szPortName),
+                     SelectionFieldText(preset.szDriverName));
+    sheet.SetModelName(SelectionFieldText(preset.szModelName));
 }
 
 void BuildFullRun(const DownloadRun& run, const CResourceLibrary& texts, int supportedPrinters,

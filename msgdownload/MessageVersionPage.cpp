@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "ChosenLanguageFile.h"
 #include "IniConfig.h"
 #include "LanguageFileHeader.h"
 #include "MultibyteText.h"
@@ -116,25 +117,6 @@ HBITMAP LoadFolderBitmap(const std::string& languageFile)
 }
 
 }  // namespace
-
-ChosenLanguageFile FindChosenLanguageFile(const CLCDMessageDownloadManager& sheet)
-{
-    ChosenLanguageFile chosen;
-    std::string printer, port, driver, language, languageName;
-    sheet.GetPrinter(printer, port, driver);
-    sheet.GetMessageLanguage(language, languageName);
-    CIniConfig config;
-    if (config.GetLastErrorCode() != RESULT_OK || driver.empty())
-        return chosen;
-    if (config.FindDriver(driver.c_str()) != 0) {
-        chosen.route = ChosenLanguageFile::BY_DRIVER;
-        config.GetDriverLanguageFile(driver.c_str(), language.c_str(), chosen.path);
-    } else {
-        chosen.route = ChosenLanguageFile::BY_MODEL;
-        config.GetModelLanguageFile(sheet.GetModelName().c_str(), language.c_str(), chosen.path);
-    }
-    return chosen;
-}
 
 CMessageVersionPage::CMessageVersionPage(const std::string& language)
     : CDownloadPage(IDD_MESSAGE_VERSION_PAGE, language, PSWIZB_BACK | PSWIZB_NEXT)

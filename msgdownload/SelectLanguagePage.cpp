@@ -3,13 +3,12 @@
 #include "CommaList.h"
 #include "DefaultLanguageKey.h"
 #include "IniConfig.h"
-#include "MainVersion.h"
 #include "MessageLanguageTable.h"
 #include "MultibyteText.h"
 #include "PrinterList.h"
 #include "ResourceIds.h"
 #include "ResultCodes.h"
-#include "TextSlot.h"
+#include "SheetTitle.h"
 
 namespace {
 
@@ -145,7 +144,7 @@ void CSelectLanguagePage::OnSelectionChange(int controlId)
     HWND list = GetDlgItem(IDC_LANGUAGE_LIST);
     LVITEMA item = {};
     item.mask = LVIF_PARAM;
-    item.iItem = ListView_GetNextItem(list, -1, LVNI_SELECTED);
+    item.iItem = CSortableList::SelectedRow(list);
     if (item.iItem < 0 || !ListView_GetItem(list, &item) || item.lParam < 0 ||
         static_cast<size_t>(item.lParam) >= m_pairs.size()) {
         PostButtons(WithoutNextAndFinish(m_nWizardButtons));
@@ -192,8 +191,8 @@ bool CSelectLanguagePage::ConfirmRestrictedLanguage() const
         Sheet().SetResult(ERR_RESOURCE_LIBRARY);
         return false;
     }
-    std::string caption = FillTextSlot(texts.LoadText(IDS_MESSAGE_CAPTION_FORMAT), GetMainVersion());
-    int answer = MessageBoxExA(GetSafeHwnd(), texts.LoadText(question).c_str(), caption.c_str(),
+    int answer = MessageBoxExA(GetSafeHwnd(), texts.LoadText(question).c_str(),
+                               LoadMessageCaption(texts).c_str(),
                                MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2 | MB_SETFOREGROUND |
                                    MB_TOPMOST,
                                0);
