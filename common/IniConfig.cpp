@@ -492,6 +492,77 @@ bool CIniConfig::GetLanguageVersion(const char* machine, std::string& version)
     return GetRequiredValue(SECTION_LANGUAGE_VERSION, machine, ERR_INI_LANGUAGE_VERSION, version);
 }
 
+int CIniConfig::GetFaxModelCount() const
+{
+    return static_cast<int>(m_sections[SECTION_FAX_MACHINE].keys.size());
+}
+
+bool CIniConfig::GetFaxModelName(int index, std::string& model)
+{
+    model.clear();
+    if (index < 0 || index >= GetFaxModelCount()) {
+        m_nLastError = ERR_INI_ARGUMENT;
+        return false;
+    }
+    model = m_sections[SECTION_FAX_MACHINE].keys[index];
+    return !model.empty();
+}
+
+bool CIniConfig::GetModelForDriver(const char* driver, std::string& model)
+{
+    model.clear();
+    int index = FindKey(SECTION_DRIVER_AND_MODEL, driver);
+    if (index == 0) {
+        if (!IsEmpty(driver))
+            m_nLastError = ERR_INI_DRIVER;
+        return false;
+    }
+    model = m_sections[SECTION_DRIVER_AND_MODEL].ValueAt(index - 1);
+    return !model.empty();
+}
+
+int CIniConfig::GetFaxCountryList(const char* model, std::string& list)
+{
+    list.clear();
+    int index = FindKey(SECTION_FAX_MACHINE, model);
+    if (index == 0) {
+        if (!IsEmpty(model))
+            m_nLastError = ERR_INI_MODEL;
+        return 0;
+    }
+    const std::string& value = m_sections[SECTION_FAX_MACHINE].ValueAt(index - 1);
+    if (value.empty()) {
+        m_nLastError = ERR_INI_COUNTRY_CODE;
+        return 0;
+    }
+    std::vector<std::string> codes = SplitAtCommas(value);
+    for (const std::string& code : codes) {
+        if (!FindCountryCode(code.c_str())) {
+            m_nLastError = ERR_INI_COUNTRY_CODE;
+            return 0;
+        }
+    }
+    list = value;
+    return static_cast<int>(codes.size());
+}
+
+bool CIniConfig::GetFaxDestination(const char* model, std::string& destination)
+{
+    destination.clear();
+    int index = FindKey(SECTION_FAX_DESTINATION, model);
+    if (index == 0) {
+        if (!IsEmpty(model))
+            m_nLastError = ERR_INI_MODEL;
+        return false;
+    }
+    destination = m_sections[SECTION_FAX_DESTINATION].ValueAt(index - 1);
+    if (destination.empty()) {
+        m_nLastError = ERR_NO_DESTINATION;
+        return false;
+    }
+    return true;
+}
+
 bool CIniConfig::IsPanelRestricted(const char* code) const
 {
     if (IsEmpty(code))

@@ -86,6 +86,16 @@ public:
     bool GetModelLanguageFile(const char* model, const char* language, std::string& path);
     bool GetLink(const char* language, std::string& link);
 
+    // The fax lookups. A fax model is a "Fax Machine" key; its value lists its country codes.
+    int GetFaxModelCount() const;
+    bool GetFaxModelName(int index, std::string& model);  // 0-based
+    // The model a driver names in "Driver and Model"; false when it names none.
+    bool GetModelForDriver(const char* driver, std::string& model);
+    // The model's whole country-code list and the number of its codes; 0 unless every code is a
+    // "Fax Country Code" key.
+    int GetFaxCountryList(const char* model, std::string& list);
+    bool GetFaxDestination(const char* model, std::string& destination);
+
     bool HasFaxMachine() const { return m_bHasFaxMachine; }
     bool HasFaxDestination() const { return m_bHasFaxDestination; }
     bool HasFaxCountryCode() const { return m_bHasFaxCountryCode; }

@@ -51,4 +51,5 @@ enum ResultCode : int {
     ERR_INI_ARGUMENT = 0x7000a,
     ERR_INI_LANGUAGE_VERSION = 0x7000b,
     ERR_INI_COUNTRY_CODE = 0x7000c,
+    ERR_NO_DESTINATION = 0x7000d,
 };

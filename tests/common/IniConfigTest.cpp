@@ -187,6 +187,44 @@ TEST(IniConfig, CountryCodeListsOfFaxModels)
     EXPECT_FALSE(config.GetUnsupportedCountryCodes(2, unsupported));
 }
 
+TEST(IniConfig, FaxLookupsOfModelsDriversAndDestinations)
+{
+    std::string text = WithSection(kTestConfig, "Fax Machine", "LT-200=81,1\r\nLT-300=81,44\r\nLT-400=\r\n");
+    ScopedIniFile ini(WithSection(text, "Fax Destination", "LT-200=Japan/81\r\nLT-300=\r\n"));
+    CIniConfig config;
+    std::string value;
+    EXPECT_EQ(3, config.GetFaxModelCount());
+    EXPECT_TRUE(config.GetFaxModelName(1, value));
+    EXPECT_EQ("LT-300", value);
+    EXPECT_FALSE(config.GetFaxModelName(3, value));
+    EXPECT_EQ(ERR_INI_ARGUMENT, config.GetLastErrorCode());
+
+    EXPECT_TRUE(config.GetModelForDriver("lomarel test kx", value));
+    EXPECT_EQ("LT-200", value);
+    EXPECT_FALSE(config.GetModelForDriver("Lomarel Test PCL", value));
+    EXPECT_EQ(ERR_INI_DRIVER, config.GetLastErrorCode());
+
+    // A list counts only when every one of its codes is a known country code.
+    EXPECT_EQ(2, config.GetFaxCountryList("lt-200", value));
+    EXPECT_EQ("81,1", value);
+    EXPECT_EQ(0, config.GetFaxCountryList("LT-300", value));
+    EXPECT_EQ(ERR_INI_COUNTRY_CODE, config.GetLastErrorCode());
+    config.SetLastErrorCode(0);
+    EXPECT_EQ(0, config.GetFaxCountryList("LT-400", value));
+    EXPECT_EQ(ERR_INI_COUNTRY_CODE, config.GetLastErrorCode());
+    EXPECT_EQ(0, config.GetFaxCountryList("LT-900", value));
+    EXPECT_EQ(ERR_INI_MODEL, config.GetLastErrorCode());
+
+    EXPECT_TRUE(config.GetFaxDestination("LT-200", value));
+    EXPECT_EQ("Japan/81", value);
+    EXPECT_FALSE(config.GetFaxDestination("LT-300", value));
+    EXPECT_EQ(ERR_NO_DESTINATION, config.GetLastErrorCode());
+    EXPECT_FALSE(config.GetFaxDestination("LT-400", value));
+    EXPECT_EQ(ERR_INI_MODEL, config.GetLastErrorCode());
+    EXPECT_FALSE(config.GetFaxDestination("", value));
+    EXPECT_EQ(ERR_INI_ARGUMENT, config.GetLastErrorCode());
+}
+
 TEST(IniConfig, LanguagesEnabledForAUserInterface)
 {
     ScopedIniFile ini(WithSection(kTestConfig, "Localize",

@@ -1,0 +1,81 @@
+#include "FaxWizard.h"
+
+#include <string.h>
+
+#include <vector>
+
+#include "CountSupportedPrinters.h"
+#include "FaxSetupManager.h"
+#include "MissingFileMessage.h"
+#include "MultibyteText.h"
+#include "PrinterList.h"
+#include "ResourcePaths.h"
+#include "ResultCodes.h"
+#include "SheetTitle.h"
+
+namespace {
+
+std::string TextOrEmpty(const char* text) { return text != nullptr ? text : ""; }
+
+// A name that does not fit is cut at a whole character; the field always stays terminated.
+void WriteSelectionField(char (&field)[kPrinterSelectionTextSize], const std::string& text)
+{
+    std::string fitting = CutAtCharacter(text, kPrinterSelectionTextSize - 1);
+    memset(field, 0, sizeof field);
+    memcpy(field, fitting.data(), fitting.size());
+}
+
+void WriteSelection(const FaxSetupManager& sheet, PRINTER_SELECTION& selection)
+{
+    std::string name, port, driver;
+    sheet.GetPrinter(name, port, driver);
+    WriteSelectionField(selection.szPrinterName, name);
+    WriteSelectionField(selection.szDriverName, driver);
+    WriteSelectionField(selection.szPortName, port);
+    WriteSelectionField(selection.szModelName, sheet.GetModel());
+    selection.bValid = 1;
+}
+
+}  // namespace
+
+int RunFaxWizard(const FaxRun& run, FaxPageFactory createPage)
+{
+    std::string path = FaxTextLibraryPath(run.language);
+    // Declared before the sheet, so they outlive it: holders must die in reverse order.
+    CSwitchingResourceLibrary templates(path.c_str());
+    CResourceLibrary texts(path.c_str());
+    if (!templates.IsLoaded() || !texts.IsLoaded()) {
+        ShowMissingFile();
+        return 0;
+    }
+
+    FaxSetupManager sheet(LoadSheetTitle(texts).c_str(), run.language);
+    int supportedPrinters = 0;
+    CountSupportedPrinters(supportedPrinters);
+    sheet.SetPrinter(run.printerName, "", "");
+    sheet.SetCountryCode(run.countryCode);
+    sheet.SetTimeOffset(run.timeOffset);
+    if (!run.printerName.empty()) {
+        CPrinterList printers;
+        PrinterInfo printer = printers.FindByName(run.printerName.c_str());
+        sheet.SetPrinter(run.printerName, TextOrEmpty(printer.GetPortName()),
+                         TextOrEmpty(printer.GetDriverName()));
+    }
+
+    std::vector<std::unique_ptr<FaxPage>> pages;
+    for (const FaxPageStep& step : PlanFaxPages(run)) {
+        if (auto page = createPage(step, run, supportedPrinters)) {
+            sheet.AddPage(page.get());
+            pages.push_back(std::move(page));
+        }
+    }
+    if (pages.empty())
+        return sheet.GetResult();
+    sheet.SetWizardMode();
+    // Only a page template the library lacks keeps the sheet from showing.
+    if (sheet.DoModal() < 0)
+        sheet.SetResult(ERR_RESOURCE_LIBRARY);
+    if (sheet.IsCompleted() && run.pSelection != nullptr)
+        WriteSelection(sheet, *run.pSelection);
+    return sheet.GetResult();
+}
