@@ -2,5 +2,5 @@
 
 SpoolerApi g_SpoolerApi = {
     ::EnumPrintersA, ::OpenPrinterA,  ::GetPrinterDriverA, ::StartDocPrinterA, ::WritePrinter,
-    ::AbortPrinter,  ::EndDocPrinter, ::ClosePrinter,      ::EnumJobsA,
+    ::AbortPrinter,  ::EndDocPrinter, ::ClosePrinter,      ::EnumJobsA,        ::EnumPortsA,
 };

@@ -2,8 +2,9 @@
 #include <windows.h>
 
 // Every spooler call goes through this table so that a test can produce states Wine cannot
-// (an enumeration that needs no data, a queued job, a refused document, a failing write) and
-// observe what a job hands to the spooler. It points at the real functions.
+// (an enumeration that needs no data or asks for a bigger buffer, a queued job, a refused
+// document, a failing write) and observe what a job hands to the spooler. It points at the real
+// functions.
 struct SpoolerApi {
     BOOL(WINAPI* EnumPrintersA)(DWORD flags, LPSTR name, DWORD level, LPBYTE buffer, DWORD size,
                                 LPDWORD needed, LPDWORD returned);
@@ -17,6 +18,8 @@ struct SpoolerApi {
     BOOL(WINAPI* ClosePrinter)(HANDLE printer);
     BOOL(WINAPI* EnumJobsA)(HANDLE printer, DWORD firstJob, DWORD jobCount, DWORD level,
                             LPBYTE buffer, DWORD size, LPDWORD needed, LPDWORD returned);
+    BOOL(WINAPI* EnumPortsA)(LPSTR name, DWORD level, LPBYTE buffer, DWORD size, LPDWORD needed,
+                             LPDWORD returned);
 };
 
 extern SpoolerApi g_SpoolerApi;

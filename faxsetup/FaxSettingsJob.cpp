@@ -1,5 +1,8 @@
 #include "FaxSettingsJob.h"
 
+#include <functional>
+#include <memory>
+
 #include "FaxClock.h"
 #include "FaxMessageBox.h"
 #include "PortList.h"
@@ -37,8 +40,10 @@ std::string CurrentTimeCommand(int64_t seconds)
 }
 
 // A network printer must be there: a standard TCP/IP port's printer answers an echo, an LPR
-// port's printer has its address set. Other ports are not checked.
-bool IsPrinterReachable(const FaxSettings& settings, const FaxMessageBox& messages)
+// port's printer has its address set. Other ports are not checked. `freeTexts` frees the texts
+// of `messages` before a failed echo ends the process.
+bool IsPrinterReachable(const FaxSettings& settings, const FaxMessageBox& messages,
+                        const std::function<void()>& freeTexts)
 {
     CPortList ports;
     CPortEntry port = ports.FindPort(settings.portName.c_str(), nullptr);
@@ -47,7 +52,7 @@ bool IsPrinterReachable(const FaxSettings& settings, const FaxMessageBox& messag
     std::string host;
     if (!ResolvePrinterHost(port, settings.printerName.c_str(), host, messages))
         return false;
-    return !port.IsStandardTcpIpPort() || EchoPrinter(host.c_str(), messages);
+    return !port.IsStandardTcpIpPort() || PrinterEcho(messages, freeTexts).EchoPrinter(host.c_str());
 }
 
 UINT StateMessage(int jobCount, int status)
@@ -85,15 +90,15 @@ bool SendFaxSettings(const FaxSettings& settings, const std::string& language, H
                      int& sendError)
 {
     PrinterEcho::m_nRoundTripSum = 0;
-    CResourceLibrary texts(FaxPageTextLibraryPath(language).c_str());
-    FaxMessageBox messages(owner, texts);
-    if (!IsPrinterReachable(settings, messages))
+    auto texts = std::make_unique<CResourceLibrary>(FaxPageTextLibraryPath(language).c_str());
+    FaxMessageBox messages(owner, *texts);
+    if (!IsPrinterReachable(settings, messages, [&texts] { texts.reset(); }))
         return false;
 
     FaxClock clock = ReadFaxClock(settings.timeOffset, PrinterEcho::m_nRoundTripSum,
                                   settings.daylightSaving);
     const char* printer = settings.printerName.c_str();
-    std::string document = texts.LoadText(IDS_FAX_SETTINGS_DOCUMENT);
+    std::string document = texts->LoadText(IDS_FAX_SETTINGS_DOCUMENT);
     int jobCount = 0;
     int status = 0;
     if (!CheckPrinterState(printer, jobCount, status)) {

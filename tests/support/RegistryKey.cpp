@@ -11,6 +11,22 @@ ScopedTestKey::ScopedTestKey(const std::string& name) : m_subkey("Software\\Loma
 
 ScopedTestKey::~ScopedTestKey() { RegDeleteTreeA(HKEY_CURRENT_USER, m_subkey.c_str()); }
 
+ScopedMachineKey::ScopedMachineKey(const std::string& subkey) : m_subkey(subkey)
+{
+    HKEY key;
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, m_subkey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                        nullptr, &key, nullptr) == ERROR_SUCCESS)
+        RegCloseKey(key);
+}
+
+ScopedMachineKey::~ScopedMachineKey() { RegDeleteTreeA(HKEY_LOCAL_MACHINE, m_subkey.c_str()); }
+
+bool ScopedMachineKey::SetValue(const char* name, DWORD type, const void* data, DWORD size) const
+{
+    return RegSetKeyValueA(HKEY_LOCAL_MACHINE, m_subkey.c_str(), name, type, data, size) ==
+           ERROR_SUCCESS;
+}
+
 bool ReadDword(HKEY root, const std::string& subkey, const char* name, DWORD& value)
 {
     DWORD type = 0;

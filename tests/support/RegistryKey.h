@@ -19,6 +19,22 @@ private:
     std::string m_subkey;
 };
 
+// A key under HKEY_LOCAL_MACHINE, created with any missing parents for one test and deleted with
+// everything below it afterwards (the parents stay).
+class ScopedMachineKey {
+public:
+    explicit ScopedMachineKey(const std::string& subkey);
+    ~ScopedMachineKey();
+    ScopedMachineKey(const ScopedMachineKey&) = delete;
+    ScopedMachineKey& operator=(const ScopedMachineKey&) = delete;
+
+    // Stores exactly `size` bytes as the value, with the given type.
+    bool SetValue(const char* name, DWORD type, const void* data, DWORD size) const;
+
+private:
+    std::string m_subkey;
+};
+
 // Reads a REG_DWORD value; false when it is missing or of another type or size.
 bool ReadDword(HKEY root, const std::string& subkey, const char* name, DWORD& value);
 bool KeyExists(HKEY root, const std::string& subkey);

@@ -64,6 +64,19 @@ install_printers() {
   wine "$1" "$(winepath -w "$2")"
 }
 
+# install_port_monitor DLL NAME: a print monitor of the prefix, which the spooler of every later
+# process loads and asks for its ports.
+install_port_monitor() {
+  cp "$1" "$WINEPREFIX/drive_c/windows/system32/"
+  wine reg add "HKLM\\System\\CurrentControlSet\\Control\\Print\\Monitors\\$2" /v Driver \
+    /d "$(basename "$1")" /f >/dev/null
+}
+
+# pipe_port PORT COMMAND: every job for the port goes into the Unix COMMAND, whatever its monitor.
+pipe_port() {
+  wine reg add 'HKCU\Software\Wine\Printing\Spooler' /v "$1" /d "|$2" /f >/dev/null
+}
+
 # job_file_printers LIST SINK FOLDER: the printer list with each port replaced by a pipe into the
 # SINK command ("SINK FOLDER NAME"), NAME being the old port's file name without its extension, so
 # that every job lands in a file of its own.
