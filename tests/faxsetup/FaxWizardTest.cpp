@@ -256,29 +256,25 @@ TEST_F(FaxWizardTest, CancelLeavesTheRecordAsItWas)
 TEST_F(FaxWizardTest, WithoutAFaxPrinterTheUserIsAskedAndNoEndsTheCallWithTheCountsCode)
 {
     int result = -1;
-    auto ask = [&](const char* language) {
-        ModalRun call([&] { result = KyvFaxSetup(nullptr, language, 0, nullptr, 0, 0, 0, &m_selection); });
-        HWND box = WaitForMessageBox(GetCurrentProcessId());
-        MessageBoxSeen seen = box != nullptr ? ReadMessageBox(box) : MessageBoxSeen();
-        if (box != nullptr)
-            PressMessageBoxButton(box, seen.buttons.size() > 1 ? "&No" : "");
-        EXPECT_TRUE(call.WaitForEnd(5000));
-        return seen;
+    auto ask = [&](const char* language, const char* button) {
+        return RunAnsweringBox(
+            [&] { result = KyvFaxSetup(nullptr, language, 0, nullptr, 0, 0, 0, &m_selection); },
+            button);
     };
 
-    EXPECT_EQ("Cannot run Lomarel - a required file is missing.", ask("xyz").text);
+    EXPECT_EQ("Cannot run Lomarel - a required file is missing.", ask("xyz", "OK").text);
     EXPECT_EQ(0, result);
 
     ScopedIniFile noFaxDriver(WithSection(kTestConfig, "Driver and Model", "Absent Fax Driver=LT-200\r\n"));
     // The language is cut to its three letters.
-    MessageBoxSeen question = ask("tstextra");
+    MessageBoxSeen question = ask("tstextra", "&No");
     EXPECT_EQ("No fax printer. Go on?", question.text);
     EXPECT_EQ("Stand-in question 4.2", question.caption);
     EXPECT_EQ(0, result);
 
     // A configuration that cannot be read is the code the count ends with.
     ScopedIniFile broken("[Revision]\r\n");
-    ask("tst");
+    ask("tst", "&No");
     EXPECT_EQ(ERR_INI_READ, result);
     EXPECT_TRUE(Untouched());
 }

@@ -17,7 +17,6 @@
 #include "ResultCodes.h"
 #include "SpoolerOverride.h"
 #include "TestPrinters.h"
-#include "WaitFor.h"
 
 namespace {
 
@@ -162,19 +161,8 @@ protected:
         CPortEntry port = ports.FindPort(portName, nullptr);
         EXPECT_FALSE(port.IsEmpty()) << portName;
         m_host.clear();
-        m_box = MessageBoxSeen();
         bool resolved = false;
-        ModalRun run([&] { resolved = ResolvePrinterHost(port, printerName, m_host, m_messages); });
-        HWND box = nullptr;
-        WaitFor([&] {
-            box = FindMessageBox(GetCurrentProcessId());
-            return box != nullptr || run.WaitForEnd(0);
-        });
-        if (box != nullptr) {
-            m_box = ReadMessageBox(box);
-            PressMessageBoxButton(box);
-        }
-        EXPECT_TRUE(run.WaitForEnd(5000));
+        m_box = RunAnsweringBox([&] { resolved = ResolvePrinterHost(port, printerName, m_host, m_messages); });
         return resolved;
     }
 

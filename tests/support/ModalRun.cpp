@@ -68,3 +68,21 @@ void ModalRun::CloseNewWindows()
             PostMessageA(window, WM_CLOSE, 0, 0);  // a property sheet takes it as Cancel
     }
 }
+
+MessageBoxSeen RunAnsweringBox(std::function<void()> body, const std::string& button,
+                               DWORD timeoutMs)
+{
+    ModalRun run(std::move(body));
+    HWND box = nullptr;
+    WaitFor([&] {
+        box = FindMessageBox(GetCurrentProcessId());
+        return box != nullptr || run.WaitForEnd(0);
+    }, timeoutMs);
+    MessageBoxSeen seen;
+    if (box != nullptr) {
+        seen = ReadMessageBox(box);
+        PressMessageBoxButton(box, button);
+    }
+    run.WaitForEnd(timeoutMs);
+    return seen;
+}
