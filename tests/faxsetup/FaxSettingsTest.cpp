@@ -189,7 +189,7 @@ BOOL WINAPI DoctoredEnumPrinters(DWORD flags, LPSTR name, DWORD level, LPBYTE bu
     if (listed && level == 2 && buffer != nullptr) {
         auto* printers = reinterpret_cast<PRINTER_INFO_2A*>(buffer);
         for (DWORD i = 0; i < *returned; ++i) {
-            if (strcmp(printers[i].pPrinterName, kFaxTcp) == 0) {
+            if (strcmp(printers[i].pPrinterName, kMfp) == 0) {
                 printers[i].cJobs = g_nJobs;
                 printers[i].Status = g_nStatus;
             }
@@ -210,8 +210,11 @@ DWORD WINAPI RefusingStartDoc(HANDLE printer, DWORD level, LPBYTE document)
     return ::StartDocPrinterA(printer, level, document);
 }
 
+// A printer on a local port needs no address and no echo; its state is still checked.
 TEST_F(FaxSettingsTest, ABusyPausedOrOfflinePrinterIsRefusedWithQueuedJobsNamedFirst)
 {
+    const char mfpPort[] = "C:\\test-out\\mfp.prn";
+    DeleteFileA(mfpPort);
     SpoolerOverride spooler;
     spooler.Api().EnumPrintersA = DoctoredEnumPrinters;
     struct {
@@ -223,10 +226,11 @@ TEST_F(FaxSettingsTest, ABusyPausedOrOfflinePrinterIsRefusedWithQueuedJobsNamedF
     for (const auto& state : states) {
         g_nJobs = state.jobs;
         g_nStatus = state.status;
-        EXPECT_FALSE(Send(Settings(kFaxTcp, kFaxTcpPort)));
+        EXPECT_FALSE(Send(Settings(kMfp, mfpPort)));
         EXPECT_EQ(Text(state.message), m_box.text);
+        EXPECT_EQ(0, PrinterEcho::m_nRoundTripSum);
     }
-    EXPECT_TRUE(ReceivedJobs("tcp").empty());
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(mfpPort));
 }
 
 TEST_F(FaxSettingsTest, AJobTheSpoolerRefusesFailsTheSendingAfterTheOtherJobsWent)
