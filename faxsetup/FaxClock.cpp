@@ -22,7 +22,8 @@ int64_t FaxClockValue(int64_t targetTime, bool targetInDaylightSaving, bool pcIn
         value += kSecondsPerHour;
     else if (!pcInDaylightSaving && printerDaylightSaving)
         value -= kSecondsPerHour;
-    return value + (int64_t(targetInDaylightSaving) - int64_t(pcInDaylightSaving)) * kSecondsPerHour;
+    int64_t seasonChange = int64_t(targetInDaylightSaving) - int64_t(pcInDaylightSaving);
+    return value + seasonChange * kSecondsPerHour;
 }
 
 int FaxTimeZoneOffset(long secondsWestOfUtc) { return static_cast<int>(secondsWestOfUtc / -60); }

@@ -26,7 +26,8 @@ std::string CountryCodeCommand(const std::string& code)
 
 std::string DaylightSavingCommand(bool daylightSaving)
 {
-    return std::string("@PJL DEFAULT KYVDAYLIGHTSAVING=") + (daylightSaving ? "ON" : "OFF") + "\r\n";
+    const char* setting = daylightSaving ? "ON" : "OFF";
+    return std::string("@PJL DEFAULT KYVDAYLIGHTSAVING=") + setting + "\r\n";
 }
 
 std::string TimeZoneCommand(int minutesEast)
@@ -52,7 +53,9 @@ bool IsPrinterReachable(const FaxSettings& settings, const FaxMessageBox& messag
     std::string host;
     if (!ResolvePrinterHost(port, settings.printerName.c_str(), host, messages))
         return false;
-    return !port.IsStandardTcpIpPort() || PrinterEcho(messages, freeTexts).EchoPrinter(host.c_str());
+    if (!port.IsStandardTcpIpPort())
+        return true;
+    return PrinterEcho(messages, freeTexts).EchoPrinter(host.c_str());
 }
 
 UINT StateMessage(int jobCount, int status)

@@ -11,6 +11,7 @@
 #include "PrinterList.h"
 #include "ResourcePaths.h"
 #include "ResultCodes.h"
+#include "SheetLibraries.h"
 #include "SheetTitle.h"
 
 namespace {
@@ -40,14 +41,12 @@ void WriteSelection(const FaxSetupManager& sheet, PRINTER_SELECTION& selection)
 
 int RunFaxWizard(const FaxRun& run, FaxPageFactory createPage)
 {
-    std::string path = FaxTextLibraryPath(run.language);
-    // Declared before the sheet, so they outlive it: holders must die in reverse order.
-    CSwitchingResourceLibrary templates(path.c_str());
-    CResourceLibrary texts(path.c_str());
-    if (!templates.IsLoaded() || !texts.IsLoaded()) {
+    SheetLibraries libraries(FaxTextLibraryPath(run.language));
+    if (!libraries.IsLoaded()) {
         ShowMissingFile();
         return 0;
     }
+    const CResourceLibrary& texts = libraries.Texts();
 
     FaxSetupManager sheet(LoadSheetTitle(texts).c_str(), run.language);
     int supportedPrinters = 0;

@@ -19,6 +19,7 @@
 #include "SelectLanguagePage.h"
 #include "SelectModelPage.h"
 #include "SelectPrinterPage.h"
+#include "SheetLibraries.h"
 #include "SheetTitle.h"
 #include "SupportedPrinters.h"
 
@@ -137,14 +138,12 @@ void BuildShortRun(const DownloadRun& run, const SupportedPrinters& supported,
 
 int RunDownloadWizard(const DownloadRun& run)
 {
-    std::string path = DownloadTextLibraryPath(run.uiLanguage);
-    // Declared before the sheet, so they outlive it: holders must die in reverse order.
-    CSwitchingResourceLibrary templates(path.c_str());
-    CResourceLibrary texts(path.c_str());
-    if (!templates.IsLoaded() || !texts.IsLoaded()) {
+    SheetLibraries libraries(DownloadTextLibraryPath(run.uiLanguage));
+    if (!libraries.IsLoaded()) {
         ShowMissingFile();
         return 0;
     }
+    const CResourceLibrary& texts = libraries.Texts();
 
     CLCDMessageDownloadManager sheet(LoadSheetTitle(texts).c_str(), run.uiLanguage);
     sheet.SetUiLanguage(run.uiLanguage);

@@ -9,6 +9,7 @@
 #include "ResultCodes.h"
 #include "SelectFunctionManager.h"
 #include "SelectFunctionPage.h"
+#include "SheetLibraries.h"
 #include "SheetTitle.h"
 
 namespace {
@@ -35,13 +36,12 @@ extern "C" int WINAPI SelectFunction(const char* language, int* first, int* seco
         return 0;
     }
 
-    // Declared before the sheet, so they outlive it: holders must die in reverse order.
-    CSwitchingResourceLibrary templates(path.c_str());
-    CResourceLibrary texts(path.c_str());
-    if (!templates.IsLoaded() || !texts.IsLoaded()) {
+    SheetLibraries libraries(path);
+    if (!libraries.IsLoaded()) {
         ShowMissingFile();
         return 0;
     }
+    const CResourceLibrary& texts = libraries.Texts();
 
     SelectFunctionManager sheet(LoadSheetTitle(texts).c_str(), code);
     SelectFunctionPage page(code, kInitialWizardButtons);

@@ -90,7 +90,8 @@ protected:
     {
         bool sent = false;
         m_nSendError = -1;
-        m_box = RunAnsweringBox([&] { sent = SendFaxSettings(settings, "enu", nullptr, m_nSendError); });
+        m_box = RunAnsweringBox(
+            [&] { sent = SendFaxSettings(settings, "enu", nullptr, m_nSendError); });
         return sent;
     }
 

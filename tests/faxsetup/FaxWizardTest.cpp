@@ -158,7 +158,8 @@ protected:
     {
         run.language = "tst";
         run.pSelection = &m_selection;
-        m_run = std::make_unique<ModalRun>([this, run] { m_nResult = RunFaxWizard(run, CreateStandIn); });
+        m_run = std::make_unique<ModalRun>(
+            [this, run] { m_nResult = RunFaxWizard(run, CreateStandIn); });
         return std::make_unique<WizardDriver>(WaitForWizard(GetCurrentProcessId()));
     }
 
@@ -265,7 +266,8 @@ TEST_F(FaxWizardTest, WithoutAFaxPrinterTheUserIsAskedAndNoEndsTheCallWithTheCou
     EXPECT_EQ("Cannot run Lomarel - a required file is missing.", ask("xyz", "OK").text);
     EXPECT_EQ(0, result);
 
-    ScopedIniFile noFaxDriver(WithSection(kTestConfig, "Driver and Model", "Absent Fax Driver=LT-200\r\n"));
+    ScopedIniFile noFaxDriver(
+        WithSection(kTestConfig, "Driver and Model", "Absent Fax Driver=LT-200\r\n"));
     // The language is cut to its three letters.
     MessageBoxSeen question = ask("tstextra", "&No");
     EXPECT_EQ("No fax printer. Go on?", question.text);

@@ -162,7 +162,8 @@ protected:
         EXPECT_FALSE(port.IsEmpty()) << portName;
         m_host.clear();
         bool resolved = false;
-        m_box = RunAnsweringBox([&] { resolved = ResolvePrinterHost(port, printerName, m_host, m_messages); });
+        m_box = RunAnsweringBox(
+            [&] { resolved = ResolvePrinterHost(port, printerName, m_host, m_messages); });
         return resolved;
     }
 

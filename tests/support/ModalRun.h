@@ -34,5 +34,6 @@ private:
 // Runs a body that may show one message box on a thread of its own, answers the box with
 // `button` ("OK" or the first button when empty) and waits up to timeoutMs for the body to
 // end. What the box showed, or nothing (an empty caption) when none came.
-MessageBoxSeen RunAnsweringBox(std::function<void()> body, const std::string& button = std::string(),
+MessageBoxSeen RunAnsweringBox(std::function<void()> body,
+                               const std::string& button = std::string(),
                                DWORD timeoutMs = 10000);
