@@ -77,3 +77,10 @@ bool ReadEchoReply(const unsigned char* reply, std::size_t size, std::uint16_t i
     timeStamp = Read32(message + kTimeStampAt);
     return true;
 }
+
+bool RoundTripSince(std::uint32_t sentAt, std::uint32_t now, std::uint32_t limitMs,
+                    std::uint32_t& roundTrip)
+{
+    roundTrip = now - sentAt;
+    return roundTrip <= limitMs;
+}

@@ -21,3 +21,9 @@ std::uint16_t InternetChecksum(const unsigned char* data, std::size_t size);
 // a reply of ours.
 bool ReadEchoReply(const unsigned char* reply, std::size_t size, std::uint16_t identifier,
                    std::uint32_t& timeStamp);
+
+// The round trip of a reply that carried `sentAt` and came in at `now` (tick counts, which wrap).
+// False for a time stamp that no request of a check still waiting can have carried: one from the
+// future, or older than `limitMs`.
+bool RoundTripSince(std::uint32_t sentAt, std::uint32_t now, std::uint32_t limitMs,
+                    std::uint32_t& roundTrip);

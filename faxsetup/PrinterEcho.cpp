@@ -105,12 +105,13 @@ bool PrinterEcho::EchoPrinter(const char* hostText) const
             m_messages.Show(IDS_PRINTER_NOT_ANSWERING);
             return false;
         }
+        // A time stamp that is not one of ours (stale, or forged with our identifier) would
+        // move the printer's clock by whatever it claims: only a plausible round trip counts.
         std::uint32_t sentAt;
-        if (ReadEchoReply(held.pReply, received, identifier, sentAt)) {
-            // Wraps like the 32-bit sum it is, whatever time stamp came back.
-            const DWORD sum = static_cast<DWORD>(m_nRoundTripSum) + (GetTickCount() - sentAt);
-            m_nRoundTripSum = static_cast<LONG>(sum);
-        }
+        std::uint32_t roundTrip;
+        if (ReadEchoReply(held.pReply, received, identifier, sentAt) &&
+            RoundTripSince(sentAt, GetTickCount(), kTimeoutMs, roundTrip))
+            m_nRoundTripSum += static_cast<LONG>(roundTrip);
         Sleep(kPauseMs);
     }
     return true;

@@ -60,6 +60,15 @@ TEST(EchoPacketTest, RequestAndReplyKeepTheWireLayout)
     EXPECT_FALSE(Counts(Reply(0x4F, kIpHeaderSize, 0, 0x1234), 64, timeStamp));
     EXPECT_FALSE(Counts(Reply(0x45, kIpHeaderSize, 8, 0x1234), 64, timeStamp));
     EXPECT_FALSE(Counts(Reply(0x45, kIpHeaderSize, 0, 0x4321), 64, timeStamp));
+
+    // Only a round trip a waiting check can have made counts; tick counts wrap.
+    uint32_t roundTrip = 0;
+    EXPECT_TRUE(RoundTripSince(100, 350, 5000, roundTrip));
+    EXPECT_EQ(250u, roundTrip);
+    EXPECT_TRUE(RoundTripSince(0xFFFFFF00, 0x100, 5000, roundTrip));
+    EXPECT_EQ(0x200u, roundTrip);
+    EXPECT_FALSE(RoundTripSince(400, 350, 5000, roundTrip));
+    EXPECT_FALSE(RoundTripSince(1000, 7000, 5000, roundTrip));
 }
 
 // The check against real raw sockets, with the fax texts of the install folder.

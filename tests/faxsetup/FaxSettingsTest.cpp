@@ -124,7 +124,7 @@ TEST_F(FaxSettingsTest, ANetworkPrinterThatAnswersGetsFourJobsTheTimeTwoSecondsA
     EXPECT_GE(clock, before);
     EXPECT_LE(clock, after);
     EXPECT_EQ(Job("@PJL SET KYVCURRENTTIME=" + std::to_string(clock) + "\r\n"), jobs[3].bytes);
-    EXPECT_GE(jobs[1].arrivalMs - jobs[0].arrivalMs, 2000u);
+    EXPECT_GE(static_cast<long long>(jobs[1].arrivalMs - jobs[0].arrivalMs), 2000);
 }
 
 TEST_F(FaxSettingsTest, EachSkipLeavesItsJobsOutButThePauseStays)
@@ -135,7 +135,7 @@ TEST_F(FaxSettingsTest, EachSkipLeavesItsJobsOutButThePauseStays)
 
     FaxSettings settings = Settings(kFaxLpr, kFaxLprPort);
     settings.daylightSaving = true;
-    settings.timeOffset = 3600;
+    settings.timeOffset = 7200;
     settings.skipCountryCode = true;
     DWORD started = GetTickCount();
     ASSERT_TRUE(Send(settings)) << m_box.text;
@@ -144,11 +144,11 @@ TEST_F(FaxSettingsTest, EachSkipLeavesItsJobsOutButThePauseStays)
     std::vector<ReceivedJob> jobs = ReceivedJobs("lpr");
     ASSERT_EQ(3u, jobs.size());
     EXPECT_EQ(Job("@PJL DEFAULT KYVDAYLIGHTSAVING=ON\r\n"), jobs[0].bytes);
-    // The printer keeps summer time while Tokyo has none: its clock is an hour behind, plus the
-    // offset asked for.
+    // The printer keeps summer time while Tokyo has none: its clock is the offset asked for
+    // ahead, less an hour.
     long long clock = CurrentTimeOf(jobs[2].bytes);
-    EXPECT_GE(clock, time(nullptr) - 5);
-    EXPECT_LE(clock, time(nullptr));
+    EXPECT_GE(clock, time(nullptr) + 3600 - 5);
+    EXPECT_LE(clock, time(nullptr) + 3600);
 
     ForgetReceivedJobs();
     settings.skipCountryCode = false;

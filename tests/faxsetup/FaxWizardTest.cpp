@@ -60,6 +60,13 @@ TEST(FaxPagePlanTest, ThePageARunStartsOnOffersNextOnlyButTheConfirmationKeepsBa
                                                {K::CONFIRM, kBackNext},
                                                {K::COMPLETE, PSWIZB_FINISH}}),
               Plan("", true, true, false));
+    // The printer pages come first: the country code keeps Back.
+    EXPECT_EQ((std::vector<std::pair<K, int>>{{K::SELECT_PRINTER, PSWIZB_NEXT},
+                                               {K::SELECT_MODEL, kBackNext},
+                                               {K::SELECT_COUNTRY_CODE, kBackNext},
+                                               {K::CONFIRM, kBackNext},
+                                               {K::COMPLETE, PSWIZB_FINISH}}),
+              Plan("", true, false, true));
     EXPECT_EQ((std::vector<std::pair<K, int>>{{K::SELECT_COUNTRY_CODE, PSWIZB_NEXT},
                                                {K::CONFIRM, kBackNext},
                                                {K::COMPLETE, PSWIZB_FINISH}}),
