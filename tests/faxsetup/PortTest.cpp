@@ -5,14 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "MessageBoxes.h"
-#include "ModalRun.h"
 #include "PortList.h"
 #include "PrinterHost.h"
 #include "ProgramFiles.h"
 #include "RegistryKey.h"
 #include "ResourceFiles.h"
-#include "ResourceIds.h"
 #include "ResourcePaths.h"
 #include "ResultCodes.h"
 #include "SpoolerOverride.h"
@@ -151,65 +148,28 @@ TEST_F(PortEnumerationTest, AFailedEnumerationIsRepeatedByTheNextLookup)
     EXPECT_EQ(1u, m_spooler.offeredSizes.size()) << "no buffer is offered without a size";
 }
 
-// Looks the printer's address up as the fax settings operation does, on a thread of its own,
-// and answers the box the lookup shows, if any.
-class PrinterHostTest : public ::testing::Test {
-protected:
-    bool Resolve(const char* portName, const char* printerName)
-    {
-        CPortList ports;
-        CPortEntry port = ports.FindPort(portName, nullptr);
-        EXPECT_FALSE(port.IsEmpty()) << portName;
-        m_host.clear();
-        bool resolved = false;
-        m_box = RunAnsweringBox(
-            [&] { resolved = ResolvePrinterHost(port, printerName, m_host, m_messages); });
-        return resolved;
-    }
-
-    void ExpectWarning(UINT textId) const
-    {
-        EXPECT_EQ("Dravelle", m_box.caption);
-        EXPECT_EQ(m_texts.LoadText(textId), m_box.text);
-        EXPECT_FALSE(m_box.text.empty());
-        EXPECT_EQ((std::vector<std::string>{"OK"}), m_box.buttons);
-    }
-
-    ScopedResourceFolder m_resources{TestProgramFolder()};
-    CResourceLibrary m_texts{FaxTextLibraryPath("enu").c_str()};
-    FaxMessageBox m_messages{nullptr, m_texts};
-    std::string m_host;
-    MessageBoxSeen m_box;
-};
-
-TEST_F(PrinterHostTest, ATcpIpPortsAddressIsTheValueOfTheRunningSystem)
+// The address an LPR printer's utility key holds, read as the fax settings operation reads it
+// (the settings tests see the missing addresses end to end).
+TEST(PrinterHost, AnAddressThatFillsTheWholeBufferStillEndsWithinIt)
 {
-    EXPECT_TRUE(Resolve(kFaxTcpPort, kFaxTcp));
-    EXPECT_EQ("127.0.0.1", m_host);
-    EXPECT_TRUE(m_box.caption.empty()) << m_box.text;
-
-    // Its port keeps an address only under an older system's value name.
-    EXPECT_FALSE(Resolve(kFaxNoHostPort, kFaxNoHost));
-    ExpectWarning(IDS_TCPIP_ADDRESS_MISSING);
-}
-
-TEST_F(PrinterHostTest, AnLprPrintersAddressIsInTheUtilitysKeyOfTheQueue)
-{
-    EXPECT_FALSE(Resolve(kFaxLprPort, kFaxLpr));
-    ExpectWarning(IDS_LPR_ADDRESS_MISSING);
-
+    ScopedResourceFolder resources(TestProgramFolder());
+    CResourceLibrary texts(FaxTextLibraryPath("enu").c_str());
+    FaxMessageBox messages(nullptr, texts);
+    CPortList ports;
+    CPortEntry port = ports.FindPort(kFaxLprPort, nullptr);
     ScopedMachineKey key(std::string(kLprHostsKey) + kFaxLpr);
+    std::string host;
+
     ASSERT_TRUE(key.SetValue("IPAddress", REG_SZ, "192.0.2.7", 10));
-    EXPECT_TRUE(Resolve(kFaxLprPort, kFaxLpr));
-    EXPECT_EQ("192.0.2.7", m_host);
-    EXPECT_TRUE(m_box.caption.empty()) << m_box.text;
+    EXPECT_TRUE(ResolvePrinterHost(port, kFaxLpr, host, messages));
+    EXPECT_EQ("192.0.2.7", host);
 
     // A value that fills the whole buffer leaves no room for a terminator. (The registry would
     // count a terminator that follows the stored bytes in, so none does.)
     const std::string longest(80, '7');
     ASSERT_TRUE(key.SetValue("IPAddress", REG_SZ, (longest + "7").data(), 80));
-    EXPECT_TRUE(Resolve(kFaxLprPort, kFaxLpr));
-    EXPECT_EQ(longest, m_host);
+    EXPECT_TRUE(ResolvePrinterHost(port, kFaxLpr, host, messages));
+    EXPECT_EQ(longest, host);
 }
 
 }  // namespace
