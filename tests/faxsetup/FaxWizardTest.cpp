@@ -91,7 +91,7 @@ bool PressWhenEnabled(const WizardDriver& wizard, int button)
     return wizard.WaitForButtonEnabled(button, true) && wizard.Press(button);
 }
 
-// What the stand-in pages saw of the sheet on their first activation.
+// What the stand-in pages saw of the sheet at their latest activation.
 struct SheetSeen {
     std::string printer, port, driver, countryCode;
     int timeOffset = 0;
