@@ -6,6 +6,7 @@
 #include "CommaList.h"
 #include "ModulePath.h"
 #include "MultibyteText.h"
+#include "OptionalText.h"
 #include "ResultCodes.h"
 
 namespace {
@@ -41,7 +42,6 @@ const SectionLayout kSections[] = {
     {SECTION_PANEL_RESTRICTION, "PanelRestriction", false, true},
 };
 
-bool IsEmpty(const char* text) { return text == nullptr || *text == '\0'; }
 
 }  // namespace
 

@@ -6,6 +6,7 @@
 #include "FaxWizard.h"
 #include "MissingFileMessage.h"
 #include "MultibyteText.h"
+#include "OptionalText.h"
 #include "ResourceIds.h"
 #include "ResourceLibrary.h"
 #include "ResourcePaths.h"
@@ -17,7 +18,6 @@ const size_t kLanguageCodeLength = 3;
 const UINT kNoSupportedPrinterBoxStyle =
     MB_YESNO | MB_ICONEXCLAMATION | MB_SETFOREGROUND | MB_TOPMOST;
 
-std::string TextOrEmpty(const char* text) { return text != nullptr ? text : ""; }
 
 }  // namespace
 

@@ -1,17 +1,13 @@
 #include "FaxSetupManager.h"
 
-#include "MainVersion.h"
 #include "ResourcePaths.h"
 
 FaxSetupManager::FaxSetupManager(const char* title, const std::string& language, HWND parent,
                                  UINT firstPage)
-    : CWizardSheet(title, FaxPageTextLibraryPath(language), parent, firstPage),
-      m_pResourceLibrary(
-          std::make_unique<CSwitchingResourceLibrary>(FaxPageTextLibraryPath(language).c_str())),
+    : CWizardSheet(title, FaxPageTextLibraryPath(language), FaxPageTextLibraryPath(language),
+                   parent, firstPage),
       m_strUiLanguage(language)
 {
-    if (!m_pResourceLibrary->IsLoaded())
-        m_pResourceLibrary.reset();
 }
 
 void FaxSetupManager::SetPrinter(const std::string& name, const std::string& port,
@@ -34,5 +30,3 @@ void FaxSetupManager::GetCountry(std::string& code, std::string& name) const
     code = m_strCountryCode;
     name = m_strCountryName;
 }
-
-std::string FaxSetupManager::GetVersionText() { return GetMainVersion(); }

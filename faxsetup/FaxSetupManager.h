@@ -1,8 +1,6 @@
 #pragma once
-#include <memory>
 #include <string>
 
-#include "ResourceLibrary.h"
 #include "WizardSheet.h"
 
 // The fax-setup wizard: owns the choices its pages share and keeps the fax texts the source of
@@ -28,11 +26,7 @@ public:
     void SetDaylightSaving(bool daylightSaving) { m_bDaylightSaving = daylightSaving; }
     bool GetDaylightSaving() const { return m_bDaylightSaving; }
 
-    // The product's main version, which every page puts in the sheet's title.
-    static std::string GetVersionText();
-
 private:
-    std::unique_ptr<CSwitchingResourceLibrary> m_pResourceLibrary;
     std::string m_strPrinterName;
     std::string m_strPortName;
     std::string m_strDriverName;

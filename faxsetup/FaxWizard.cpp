@@ -8,6 +8,7 @@
 #include "FaxSetupManager.h"
 #include "MissingFileMessage.h"
 #include "MultibyteText.h"
+#include "OptionalText.h"
 #include "PrinterList.h"
 #include "ResourcePaths.h"
 #include "ResultCodes.h"
@@ -15,8 +16,6 @@
 #include "SheetTitle.h"
 
 namespace {
-
-std::string TextOrEmpty(const char* text) { return text != nullptr ? text : ""; }
 
 // A name that does not fit is cut at a whole character; the field always stays terminated.
 void WriteSelectionField(char (&field)[kPrinterSelectionTextSize], const std::string& text)

@@ -1,16 +1,12 @@
 #include "PortList.h"
 
-#include <string.h>
-
+#include "OptionalText.h"
 #include "ResultCodes.h"
 #include "SpoolerApi.h"
 
 namespace {
 
 const DWORD kEnumLevel = 2;
-
-bool IsEmpty(const char* text) { return text == nullptr || *text == '\0'; }
-bool SameBytes(const char* a, const char* b) { return a != nullptr && strcmp(a, b) == 0; }
 
 }  // namespace
 

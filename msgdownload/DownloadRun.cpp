@@ -13,6 +13,7 @@
 #include "MessageVersionPage.h"
 #include "MissingFileMessage.h"
 #include "MultibyteText.h"
+#include "OptionalText.h"
 #include "PrinterList.h"
 #include "ResultCodes.h"
 #include "ResourcePaths.h"
@@ -121,8 +122,8 @@ void BuildShortRun(const DownloadRun& run, const SupportedPrinters& supported,
     } else if (!printerName.empty()) {
         CPrinterList printers;
         PrinterInfo printer = printers.FindByName(printerName.c_str());
-        std::string port = printer.GetPortName() != nullptr ? printer.GetPortName() : "";
-        std::string driver = printer.GetDriverName() != nullptr ? printer.GetDriverName() : "";
+        std::string port = TextOrEmpty(printer.GetPortName());
+        std::string driver = TextOrEmpty(printer.GetDriverName());
         CIniConfig config;
         if (config.FindDriver(driver.c_str()) != 0 || supported.count == 1)
             sheet.SetPrinter(printerName, port, driver);

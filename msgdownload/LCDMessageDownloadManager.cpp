@@ -1,9 +1,8 @@
 #include "LCDMessageDownloadManager.h"
 
-#include <string.h>
-
 #include "IniConfig.h"
 #include "LanguageFileHeader.h"
+#include "OptionalText.h"
 #include "PrinterList.h"
 #include "ResourceIds.h"
 #include "ResourcePaths.h"
@@ -13,14 +12,6 @@
 namespace {
 
 const char kMenuPrintCommand[] = "@PJL KYVINFOPRINT MENU=CUMENU\r\n";
-
-bool IsEmpty(const char* text) { return text == nullptr || *text == '\0'; }
-
-// Document names are compared byte for byte; a job without one matches nothing.
-bool SameDocument(const char* queued, const char* wanted)
-{
-    return queued != nullptr && wanted != nullptr && strcmp(queued, wanted) == 0;
-}
 
 // RESULT_OK when the queue could be listed; `pending` then says whether it holds a job named
 // `documentName`.
@@ -44,7 +35,7 @@ int FindQueuedDocument(HANDLE printer, DWORD jobCount, const char* documentName,
         DWORD fitting = size / sizeof(JOB_INFO_2A);
         DWORD count = returned < fitting ? returned : fitting;
         for (DWORD i = 0; i < count && !pending; ++i)
-            pending = SameDocument(jobs[i].pDocument, documentName);
+            pending = SameBytes(jobs[i].pDocument, documentName);
     }
     GlobalFree(jobs);
     return listed ? RESULT_OK : ERR_ENUM_JOBS;
@@ -55,14 +46,10 @@ int FindQueuedDocument(HANDLE printer, DWORD jobCount, const char* documentName,
 CLCDMessageDownloadManager::CLCDMessageDownloadManager(const char* caption,
                                                        const std::string& uiLanguage,
                                                        HWND parent, UINT firstPage)
-    : CWizardSheet(caption, DownloadTextLibraryPath(uiLanguage), parent, firstPage),
-      m_pResourceLibrary(std::make_unique<CSwitchingResourceLibrary>(
-          DownloadTextLibraryPath(uiLanguage).c_str())),
+    : CWizardSheet(caption, DownloadTextLibraryPath(uiLanguage),
+                   DownloadTextLibraryPath(uiLanguage), parent, firstPage),
       m_strUiLanguage(uiLanguage)
 {
-    // The entry point has opened the same library before and reported it missing.
-    if (!m_pResourceLibrary->IsLoaded())
-        m_pResourceLibrary.reset();
 }
 
 void CLCDMessageDownloadManager::SetPrinter(const std::string& name, const std::string& port,

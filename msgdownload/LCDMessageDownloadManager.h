@@ -1,10 +1,8 @@
 #pragma once
 #include <functional>
-#include <memory>
 #include <string>
 
 #include "PrintJob.h"
-#include "ResourceLibrary.h"
 #include "WizardSheet.h"
 
 // The message-download wizard: owns the choices its pages share, keeps the user-interface texts
@@ -47,7 +45,6 @@ private:
     bool SendUnlessQueued(const char* printerName, UINT documentId,
                           const std::function<void(CPrintJob&, const char*)>& send);
 
-    std::unique_ptr<CSwitchingResourceLibrary> m_pResourceLibrary;
     std::string m_strPortName;
     std::string m_strPrinterName;
     std::string m_strUiLanguage;

@@ -7,6 +7,7 @@
 #include "MissingFileMessage.h"
 #include "ModulePath.h"
 #include "MultibyteText.h"
+#include "OptionalText.h"
 #include "PrinterList.h"
 #include "ResourceIds.h"
 #include "ResourceLibrary.h"
@@ -23,7 +24,6 @@ const size_t kLanguageCodeLength = 3;
 const UINT kNoPrinterBoxStyle = MB_OK | MB_ICONEXCLAMATION | MB_SETFOREGROUND | MB_TOPMOST;
 const UINT kNoSupportedPrinterBoxStyle = MB_YESNO | MB_ICONEXCLAMATION | MB_SETFOREGROUND | MB_TOPMOST;
 
-std::string TextOrEmpty(const char* text) { return text != nullptr ? text : ""; }
 
 int ShowBox(const CResourceLibrary& texts, UINT textId, UINT style)
 {

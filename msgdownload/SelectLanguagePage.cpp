@@ -5,6 +5,7 @@
 #include "IniConfig.h"
 #include "MessageLanguageTable.h"
 #include "MultibyteText.h"
+#include "OptionalText.h"
 #include "PrinterList.h"
 #include "ResourceIds.h"
 #include "ResultCodes.h"
@@ -114,7 +115,7 @@ bool CSelectLanguagePage::ReadMachineLanguages(CIniConfig& config, std::string& 
         return false;
     }
     // The driver may have changed since the printer was chosen.
-    std::string driver = printer.GetDriverName() != nullptr ? printer.GetDriverName() : "";
+    std::string driver = TextOrEmpty(printer.GetDriverName());
     bool byDriver = false;
     std::string model;
     if (config.GetLastErrorCode() == RESULT_OK && !driver.empty()) {

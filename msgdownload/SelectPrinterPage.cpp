@@ -3,16 +3,11 @@
 #include <memory>
 
 #include "IniConfig.h"
+#include "OptionalText.h"
 #include "PrinterColumnWidths.h"
 #include "PrinterList.h"
 #include "ResourceIds.h"
 #include "ResultCodes.h"
-
-namespace {
-
-const char* TextOrEmpty(const char* text) { return text != nullptr ? text : ""; }
-
-}  // namespace
 
 CSelectPrinterPage::CSelectPrinterPage(const std::string& language)
     : CDownloadPage(IDD_SELECT_PRINTER_PAGE, language, PSWIZB_BACK | PSWIZB_NEXT),

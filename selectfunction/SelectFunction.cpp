@@ -4,6 +4,7 @@
 
 #include "MissingFileMessage.h"
 #include "MultibyteText.h"
+#include "OptionalText.h"
 #include "ResourceLibrary.h"
 #include "ResourcePaths.h"
 #include "ResultCodes.h"
@@ -29,7 +30,7 @@ void WriteAnswer(int* answer, bool ticked)
 // (1 ticked, 0 not) are written only when the wizard ran without a resource problem.
 extern "C" int WINAPI SelectFunction(const char* language, int* first, int* second, int* third)
 {
-    std::string code = CutAtCharacter(language != nullptr ? language : "", kLanguageCodeLength);
+    std::string code = CutAtCharacter(TextOrEmpty(language), kLanguageCodeLength);
     std::string path = FaxTextLibraryPath(code);
     if (!CResourceLibrary(path.c_str()).IsLoaded()) {
         ShowMissingFile();

@@ -4,11 +4,8 @@
 
 SelectFunctionManager::SelectFunctionManager(const char* title, const std::string& language,
                                              HWND parent, UINT firstPage)
-    : CWizardSheet(title, FaxPageTextLibraryPath(language), parent, firstPage),
-      m_pResourceLibrary(
-          std::make_unique<CSwitchingResourceLibrary>(FaxTextLibraryPath(language).c_str())),
+    : CWizardSheet(title, FaxPageTextLibraryPath(language), FaxTextLibraryPath(language), parent,
+                   firstPage),
       m_strLanguage(language)
 {
-    if (!m_pResourceLibrary->IsLoaded())
-        m_pResourceLibrary.reset();
 }

@@ -1,8 +1,6 @@
 #pragma once
-#include <memory>
 #include <string>
 
-#include "ResourceLibrary.h"
 #include "WizardSheet.h"
 
 // The chooser's sheet. Its language's texts are the class library's resource module while it
@@ -15,6 +13,5 @@ public:
     const std::string& GetLanguage() const { return m_strLanguage; }
 
 private:
-    std::unique_ptr<CSwitchingResourceLibrary> m_pResourceLibrary;
     std::string m_strLanguage;
 };

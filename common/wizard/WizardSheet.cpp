@@ -4,10 +4,14 @@
 #include "ResultCodes.h"
 #include "WizardButtonWidth.h"
 
-CWizardSheet::CWizardSheet(const char* caption, const std::string& textLibraryPath, HWND parent,
-                           UINT firstPage)
-    : CPropertySheet(caption, parent, firstPage), m_strTextLibraryPath(textLibraryPath)
+CWizardSheet::CWizardSheet(const char* caption, const std::string& textLibraryPath,
+                           const std::string& templateLibraryPath, HWND parent, UINT firstPage)
+    : CPropertySheet(caption, parent, firstPage),
+      m_strTextLibraryPath(textLibraryPath),
+      m_pResourceLibrary(std::make_unique<CSwitchingResourceLibrary>(templateLibraryPath.c_str()))
 {
+    if (!m_pResourceLibrary->IsLoaded())
+        m_pResourceLibrary.reset();
 }
 
 BOOL CWizardSheet::OnInitDialog()

@@ -1,16 +1,19 @@
 #pragma once
+#include <memory>
 #include <string>
 
 #include "PropertySheet.h"
+#include "ResourceLibrary.h"
 
 // What every wizard sheet of the system shares with its pages: the result of the run (0, or the
 // code of the last error a page or operation met; the last writer wins) and the direction of the
 // page change in progress, which self-skipping pages follow. Its buttons are widened to the
-// captions of its text library when it comes up.
+// captions of its text library when it comes up. While it lives its template library is the
+// class library's resource module, so its pages' templates come from it.
 class CWizardSheet : public CPropertySheet {
 public:
-    CWizardSheet(const char* caption, const std::string& textLibraryPath, HWND parent,
-                 UINT firstPage);
+    CWizardSheet(const char* caption, const std::string& textLibraryPath,
+                 const std::string& templateLibraryPath, HWND parent, UINT firstPage);
 
     int GetResult() const { return m_nResult; }
     void SetResult(int result) { m_nResult = result; }
@@ -23,6 +26,8 @@ protected:
 
 private:
     std::string m_strTextLibraryPath;
+    // None when the library does not load: the entry point has reported it missing before.
+    std::unique_ptr<CSwitchingResourceLibrary> m_pResourceLibrary;
     int m_nResult = 0;
     bool m_bForward = true;
 };
