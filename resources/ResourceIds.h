@@ -108,6 +108,29 @@
 #define IDD_SELECT_MODEL_PAGE        5007
 #define IDC_MODEL_LIST               18004  // report view: printer models
 
+// ---- Fax-setup pages (Pluvet) -----------------------------------------------------------
+// The printer page (5000, IDC_PRINTER_LIST, IDC_SHOW_ALL_PRINTERS) and the model page (5007,
+// IDC_MODEL_LIST) keep the numbers of their message-download twins.
+
+#define IDD_FAX_INTRODUCTION_PAGE    108
+#define IDC_INTRO_SKIPPED_NOTE       11026  // which steps the run leaves out (IDS_INTRO_*_SKIPPED)
+#define IDC_SELECTED_PRINTER_NOTE    11033  // IDS_SELECTED_PRINTER_PREFIX + name, or IDS_NO_PRINTER_SELECTED
+#define IDC_SELECTED_MODEL_NOTE      18005  // IDS_SELECTED_MODEL_PREFIX + model, or IDS_NO_MODEL_SELECTED
+#define IDD_FAX_COUNTRY_CODE_PAGE    5001
+#define IDC_COUNTRY_LIST             11050  // report view: countries of the fax model
+#define IDC_SELECTED_COUNTRY_NOTE    11049  // country page: the choice; confirmation page: the country
+#define IDD_FAX_SET_TIME_PAGE        5008
+#define IDC_TIME_SEPARATOR           1000   // a line above the time field
+#define IDC_FAX_TIME                 1001   // time of day (time page and confirmation page)
+#define IDC_FAX_DATE                 1002   // confirmation page: the printer's future date
+#define IDC_FAX_CALENDAR             1004
+#define IDC_DAYLIGHT_SAVING_BOX      1008
+#define IDD_FAX_CONFIRM_PAGE         5005
+#define IDC_CONFIRM_COUNTRY_PART     11046  // hidden when the run leaves the country code alone
+#define IDC_CONFIRM_TIME_LABEL       11047  // these two are hidden, with the date, time and box,
+#define IDC_CONFIRM_TIME_NOTE        11048  // when the run leaves the clock alone
+#define IDD_FAX_COMPLETE_PAGE        5009
+
 // ---- Images (Sorbelt) ------------------------------------------------------------------
 
 #define IDB_DEFAULT_VERSION_IMAGE    101   // message version page, when the language file has none
