@@ -251,8 +251,9 @@ TEST_F(FaxWizardTest, CancelLeavesTheRecordAsItWas)
     EXPECT_EQ("introduction", wizard->ControlText(kPageName));
     ASSERT_TRUE(PressWhenEnabled(*wizard, kNextButton));
     EXPECT_EQ("printer", wizard->ControlText(kPageName));
-    // The laser's driver is no fax driver; the multi-function printer's is.
-    EXPECT_EQ(1, g_seen.supportedPrinters);
+    // The laser's driver is no fax driver; the multi-function printer's and the three network
+    // fax printers' are.
+    EXPECT_EQ(4, g_seen.supportedPrinters);
     ASSERT_TRUE(wizard->Press(kCancelButton));
     ASSERT_TRUE(m_run->WaitForEnd(5000));
     EXPECT_EQ(0, m_nResult);

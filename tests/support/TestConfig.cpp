@@ -13,6 +13,6 @@ const char kTestConfig[] =
     "[ModelID]\r\nLT100=LT100\r\nLT200=LT200\r\n"
     "[Fax Machine]\r\nLT-200=81,1\r\n"
     "[Fax Destination]\r\nLT-200=Japan/81\r\n"
-    "[Driver and Model]\r\nLomarel Test KX=LT-200\r\n"
+    "[Driver and Model]\r\nLomarel Test KX=LT-200\r\nLomarel Test Fax=LT-200\r\n"
     "[Fax Country Code]\r\n1=\r\n81=\r\n"
     "[PanelRestriction]\r\nJPN=TRUE\r\n";
