@@ -237,16 +237,16 @@ TEST_F(FaxSettingsPagesTest, TheConfirmationAsFirstPageKeepsItsClockOnBackAndSen
     ASSERT_NE(nullptr, wizard->Sheet());
     EXPECT_FALSE(IsShown(*wizard, IDC_CONFIRM_COUNTRY_PART));
     EXPECT_FALSE(IsShown(*wizard, IDC_FAX_DATE));
-    ASSERT_TRUE(PressWhenEnabled(*wizard, kBackButton));
+    ASSERT_TRUE(wizard->PressWhenEnabled(kBackButton));
     EXPECT_EQ(0, wizard->ActiveIndex());
     int64_t shown = ShownMoment(*wizard, IDC_FAX_DATE, IDC_FAX_TIME);
     Sleep(2200);
     EXPECT_LT(shown, ShownMoment(*wizard, IDC_FAX_DATE, IDC_FAX_TIME));
 
-    ASSERT_TRUE(PressWhenEnabled(*wizard, kNextButton));
+    ASSERT_TRUE(wizard->PressWhenEnabled(kNextButton));
     ASSERT_TRUE(wizard->WaitForActiveIndex(1, 10000));
-    EXPECT_TRUE(TcpJobs().empty());
-    ASSERT_TRUE(PressWhenEnabled(*wizard, kFinishButton));
+    EXPECT_TRUE(ReceivedJobs("tcp").empty());
+    ASSERT_TRUE(wizard->PressWhenEnabled(kFinishButton));
     ASSERT_TRUE(m_run->WaitForEnd(5000));
     EXPECT_EQ(1, m_selection.bValid);
 }
