@@ -6,8 +6,6 @@
 #include "FaxCountryTable.h"
 #include "IniConfig.h"
 #include "MultibyteText.h"
-#include "OptionalText.h"
-#include "PrinterList.h"
 #include "ResourceIds.h"
 #include "ResultCodes.h"
 
@@ -112,13 +110,7 @@ bool FaxSelectCountryCodePage::FillList()
         else if (byDestination >= 0)
             chosen = byDestination;
     }
-    if (chosen < 0) {
-        PostButtons(WithoutNextAndFinish(m_nWizardButtons));
-        return true;
-    }
-    // The selection change takes the row's country as the pick.
-    m_list.SelectAndFocus(list, chosen);
-    PostButtons(m_nWizardButtons);
+    SelectChoice(list, chosen);
     return true;
 }
 
@@ -127,13 +119,9 @@ bool FaxSelectCountryCodePage::ReadFaxModel(CIniConfig& config, std::string& mod
 {
     std::string printerName, portName, driverName;
     Manager().GetPrinter(printerName, portName, driverName);
-    CPrinterList printers;
-    PrinterInfo printer = printers.FindByName(printerName.c_str());
-    if (printers.GetStatus() != RESULT_OK) {
-        Sheet().SetResult(printers.GetStatus());
+    std::string driver;
+    if (!FindCurrentDriver(printerName, driver))
         return false;
-    }
-    std::string driver = TextOrEmpty(printer.GetDriverName());
     if (config.GetLastErrorCode() == RESULT_OK && !driver.empty()) {
         if (config.FindDriverAndModel(driver.c_str()) != 0)
             config.GetModelForDriver(driver.c_str(), model);
@@ -169,9 +157,8 @@ void FaxSelectCountryCodePage::OnSelectionChange(int controlId)
         m_strSelectedName = position >= 0 ? table.Name(position) : "";
         PostButtons(m_nWizardButtons);
     }
-    std::string note = name.empty() ? LoadText(IDS_NO_COUNTRY_SELECTED)
-                                    : LoadText(IDS_SELECTED_COUNTRY_PREFIX) + m_strSelectedName;
-    SetDlgItemTextA(GetSafeHwnd(), IDC_SELECTED_COUNTRY_NOTE, note.c_str());
+    ShowChoiceNote(IDC_SELECTED_COUNTRY_NOTE, IDS_SELECTED_COUNTRY_PREFIX, IDS_NO_COUNTRY_SELECTED,
+                   name.empty() ? "" : m_strSelectedName);
 }
 
 LRESULT FaxSelectCountryCodePage::OnNext()

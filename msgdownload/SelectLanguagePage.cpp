@@ -5,8 +5,6 @@
 #include "IniConfig.h"
 #include "MessageLanguageTable.h"
 #include "MultibyteText.h"
-#include "OptionalText.h"
-#include "PrinterList.h"
 #include "ResourceIds.h"
 #include "ResultCodes.h"
 #include "SheetTitle.h"
@@ -95,13 +93,7 @@ bool CSelectLanguagePage::FillList()
 
     if (chosen < 0)
         chosen = m_pairs.size() == 1 ? 0 : (preferred >= 0 ? preferred : fallback);
-    if (chosen < 0) {
-        PostButtons(WithoutNextAndFinish(m_nWizardButtons));
-        return true;
-    }
-    // The selection change takes the row's pair as the choice.
-    m_list.SelectAndFocus(list, chosen);
-    PostButtons(m_nWizardButtons);
+    SelectChoice(list, chosen);
     return true;
 }
 
@@ -109,14 +101,9 @@ bool CSelectLanguagePage::ReadMachineLanguages(CIniConfig& config, std::string& 
 {
     std::string printerName, portName, driverName;
     Manager().GetPrinter(printerName, portName, driverName);
-    CPrinterList printers;
-    PrinterInfo printer = printers.FindByName(printerName.c_str());
-    if (printers.GetStatus() != RESULT_OK) {
-        Sheet().SetResult(printers.GetStatus());
+    std::string driver;
+    if (!FindCurrentDriver(printerName, driver))
         return false;
-    }
-    // The driver may have changed since the printer was chosen.
-    std::string driver = TextOrEmpty(printer.GetDriverName());
     bool byDriver = false;
     std::string model;
     if (config.GetLastErrorCode() == RESULT_OK && !driver.empty()) {

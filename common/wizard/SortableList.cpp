@@ -72,7 +72,7 @@ int CSortableList::AddRow(HWND list, const std::vector<std::string>& cells)
     return row;
 }
 
-void CSortableList::SelectAndFocus(HWND list, int row) const
+void CSortableList::SelectAndFocus(HWND list, int row)
 {
     UINT state = LVIS_SELECTED | LVIS_FOCUSED;
     ListView_SetItemState(list, row, state, state);

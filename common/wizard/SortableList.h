@@ -25,7 +25,7 @@ public:
     void AddColumn(HWND list, const std::string& heading, int width);
     // Appends a row with one text per column; returns its position.
     int AddRow(HWND list, const std::vector<std::string>& cells);
-    void SelectAndFocus(HWND list, int row) const;
+    static void SelectAndFocus(HWND list, int row);
     // The first selected row, or -1.
     static int SelectedRow(HWND list);
     // The text of a cell; empty when there is no such row.

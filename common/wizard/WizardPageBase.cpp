@@ -1,5 +1,7 @@
 #include "WizardPageBase.h"
 
+#include "OptionalText.h"
+#include "PrinterList.h"
 #include "PropertySheet.h"
 #include "ResourceIds.h"
 #include "ResourcePaths.h"
@@ -96,6 +98,28 @@ void CWizardPageBase::ShowFinishOnly() const
     SendMessageA(SheetWindow(), PSM_SETFINISHTEXTA, 0, reinterpret_cast<LPARAM>(finish.c_str()));
     PostButtons(m_nWizardButtons);
     ShowWindow(::GetDlgItem(SheetWindow(), IDCANCEL), SW_HIDE);
+}
+
+void CWizardPageBase::SelectChoice(HWND list, int row) const
+{
+    if (row < 0) {
+        PostButtons(WithoutNextAndFinish(m_nWizardButtons));
+        return;
+    }
+    CSortableList::SelectAndFocus(list, row);
+    PostButtons(m_nWizardButtons);
+}
+
+bool CWizardPageBase::FindCurrentDriver(const std::string& printerName, std::string& driver) const
+{
+    CPrinterList printers;
+    PrinterInfo printer = printers.FindByName(printerName.c_str());
+    if (printers.GetStatus() != RESULT_OK) {
+        Sheet().SetResult(printers.GetStatus());
+        return false;
+    }
+    driver = TextOrEmpty(printer.GetDriverName());
+    return true;
 }
 
 void CWizardPageBase::ShowChoiceNote(int controlId, UINT prefixId, UINT noneId,

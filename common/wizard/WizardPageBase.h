@@ -59,6 +59,12 @@ protected:
     // again while nothing is chosen.
     void PostButtonsForChoice(bool chosen) const;
     static int WithoutNextAndFinish(int state);
+    // Selects the row a fill chose, whose selection change then takes it as the choice, and
+    // offers Next; without a row (-1), Next stays away.
+    void SelectChoice(HWND list, int row) const;
+    // The driver the named printer has now, which may have changed since it was chosen. False,
+    // with the sheet's result set, when the installed printers can't be read.
+    bool FindCurrentDriver(const std::string& printerName, std::string& driver) const;
 
     // The last page of a run: Finish only, captioned as the text library says, and no Cancel.
     void ShowFinishOnly() const;
