@@ -60,7 +60,7 @@ int RunFaxWizard(const FaxRun& run, FaxPageFactory createPage)
                          TextOrEmpty(printer.GetDriverName()));
     }
 
-    std::vector<std::unique_ptr<FaxPage>> pages;
+    std::vector<std::unique_ptr<CWizardPageBase>> pages;
     for (const FaxPageStep& step : PlanFaxPages(run)) {
         if (auto page = createPage(step, run, supportedPrinters)) {
             sheet.AddPage(page.get());

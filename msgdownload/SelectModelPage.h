@@ -1,29 +1,23 @@
 #pragma once
 #include <string>
+#include <vector>
 
-#include "DownloadPage.h"
-#include "SortableList.h"
+#include "LCDMessageDownloadManager.h"
+#include "ModelChoicePage.h"
+#include "ResourcePaths.h"
+#include "WizardPage.h"
 
-// Asks for the printer's model when its driver does not name the machine; otherwise the page
-// takes itself out of the way, in whichever direction the user was going.
-class CSelectModelPage : public CDownloadPage {
+// Asks for the printer's model, one of the configuration's models, when its driver does not
+// name the machine.
+class CSelectModelPage
+    : public CWizardPage<CLCDMessageDownloadManager, kDownloadTextLibraryPattern,
+                         CModelChoicePage> {
 public:
     explicit CSelectModelPage(const std::string& language);
 
 protected:
-    BOOL OnSetActive() override;
-    LRESULT OnNext() override;
-    LRESULT OnBack() override;
-    void OnSelectionChange(int controlId) override;
-
-private:
-    bool IsModelNeeded();
-    void SkipToNeighbour() const;
-    void FillList();
-
-    std::string m_strModelName;
-    bool m_bModelNeeded = false;
-    std::string m_strLastPrinter;
-    bool m_bFilling = false;
-    CSortableList m_list;
+    void GetSheetPrinter(std::string& name, std::string& driver) const override;
+    bool IsDriverListed(CIniConfig& config, const std::string& driver) const override;
+    std::vector<std::string> ListModels(CIniConfig& config) const override;
+    void HandChoiceToSheet(const std::string& model) const override;
 };

@@ -97,7 +97,7 @@ bool CSortableList::OnColumnClick(HWND list, int column, const CResourceLibrary&
     if (column == m_nPrevSortColumn)
         m_bSortAscending = !m_bSortAscending;
     m_nSortColumn = column;
-    ListView_SortItems(list, CompareRows, reinterpret_cast<LPARAM>(this));
+    Sort(list);
     if (!images.IsLoaded())
         return false;
     if (ColumnCount(list) > 1 && m_nPrevSortColumn != -1 && m_nPrevSortColumn != column)
@@ -105,6 +105,11 @@ bool CSortableList::OnColumnClick(HWND list, int column, const CResourceLibrary&
     PutArrow(list, column, images);
     m_nPrevSortColumn = column;
     return true;
+}
+
+void CSortableList::Sort(HWND list)
+{
+    ListView_SortItems(list, CompareRows, reinterpret_cast<LPARAM>(this));
 }
 
 int CALLBACK CSortableList::CompareRows(LPARAM first, LPARAM second, LPARAM list)

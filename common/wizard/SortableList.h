@@ -31,6 +31,8 @@ public:
     // The text of a cell; empty when there is no such row.
     static std::string CellText(HWND list, int row, int column);
 
+    // Orders the rows by the sort column in the sort direction; the headings stay as they are.
+    void Sort(HWND list);
     // A click on a column heading: the same column again turns the direction. The clicked column
     // gets the arrow of its direction from `images`; the column that had it is rebuilt without.
     // False when `images` is not loaded: the rows are sorted, the arrows stay as they were.

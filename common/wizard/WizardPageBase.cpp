@@ -90,6 +90,41 @@ int CWizardPageBase::WithoutNextAndFinish(int state)
     return state & ~(PSWIZB_NEXT | PSWIZB_FINISH);
 }
 
+void CWizardPageBase::ShowFinishOnly() const
+{
+    std::string finish = LoadText(IDS_FINISH_BUTTON);
+    SendMessageA(SheetWindow(), PSM_SETFINISHTEXTA, 0, reinterpret_cast<LPARAM>(finish.c_str()));
+    PostButtons(m_nWizardButtons);
+    ShowWindow(::GetDlgItem(SheetWindow(), IDCANCEL), SW_HIDE);
+}
+
+void CWizardPageBase::ShowChoiceNote(int controlId, UINT prefixId, UINT noneId,
+                                     const std::string& choice) const
+{
+    std::string note = choice.empty() ? LoadText(noneId) : LoadText(prefixId) + choice;
+    SetDlgItemTextA(GetSafeHwnd(), controlId, note.c_str());
+}
+
+void CWizardPageBase::SkipToNeighbour() const
+{
+    CWizardSheet& sheet = Sheet();
+    int active = sheet.GetActiveIndex();
+    int count = sheet.GetPageCount();
+    if (sheet.IsForward()) {
+        if (active == count - 1) {
+            sheet.SetActivePage(active == 0 ? 0 : active - 1);
+            sheet.SetForward(false);
+        } else {
+            sheet.SetActivePage(active + 1);
+        }
+    } else if (active == 0) {
+        sheet.SetActivePage(count == 1 ? 0 : 1);
+        sheet.SetForward(true);
+    } else {
+        sheet.SetActivePage(active - 1);
+    }
+}
+
 LRESULT CWizardPageBase::OnWizardNext()
 {
     Sheet().SetForward(true);

@@ -60,6 +60,16 @@ protected:
     void PostButtonsForChoice(bool chosen) const;
     static int WithoutNextAndFinish(int state);
 
+    // The last page of a run: Finish only, captioned as the text library says, and no Cancel.
+    void ShowFinishOnly() const;
+    // A note that names the choice after the text `prefixId`, or says `noneId` without one.
+    void ShowChoiceNote(int controlId, UINT prefixId, UINT noneId,
+                        const std::string& choice) const;
+
+    // For a page that refuses its activation: moves the sheet on in the direction the user was
+    // going; at either end, where there is no page beyond, back the way they came.
+    void SkipToNeighbour() const;
+
     // Set the direction, then run the page's own step; 0 moves on, -1 stays.
     LRESULT OnWizardNext() final;
     LRESULT OnWizardBack() final;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ConfigText.h"
+#include "FaxPage.h"
 #include "FaxPagePlan.h"
 #include "FaxWizard.h"
 #include "MessageBoxes.h"
@@ -144,8 +145,8 @@ private:
     int m_nSupportedPrinters;
 };
 
-std::unique_ptr<FaxPage> CreateStandIn(const FaxPageStep& step, const FaxRun& run,
-                                       int supportedPrinters)
+std::unique_ptr<CWizardPageBase> CreateStandIn(const FaxPageStep& step, const FaxRun& run,
+                                               int supportedPrinters)
 {
     return std::make_unique<StandInPage>(step, run, supportedPrinters);
 }
