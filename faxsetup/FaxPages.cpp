@@ -1,9 +1,12 @@
 #include "FaxWizard.h"
 
 #include "FaxCompletePage.h"
+#include "FaxConfirmPage.h"
 #include "FaxIntroductionPage.h"
+#include "FaxSelectCountryCodePage.h"
 #include "FaxSelectModelPage.h"
 #include "FaxSelectPrinterPage.h"
+#include "FaxSetTimePage.h"
 
 namespace {
 
@@ -11,7 +14,6 @@ std::unique_ptr<CWizardPageBase> MakePage(const FaxPageStep& step, const FaxRun&
                                           int supportedPrinters)
 {
     switch (step.kind) {
-    // Introduction, printer, model and completion.
     case FaxPageKind::INTRODUCTION:
         return std::make_unique<FaxIntroductionPage>(run.language, run.skipCountryCode,
                                                      run.skipTime);
@@ -22,11 +24,16 @@ std::unique_ptr<CWizardPageBase> MakePage(const FaxPageStep& step, const FaxRun&
     }
     case FaxPageKind::SELECT_MODEL:
         return std::make_unique<FaxSelectModelPage>(run.language);
+    case FaxPageKind::SELECT_COUNTRY_CODE:
+        return std::make_unique<FaxSelectCountryCodePage>(run.language);
+    case FaxPageKind::SET_TIME:
+        return std::make_unique<FaxSetTimePage>(run.language);
+    case FaxPageKind::CONFIRM:
+        return std::make_unique<FaxConfirmPage>(run.language, run.skipCountryCode, run.skipTime);
     case FaxPageKind::COMPLETE:
         return std::make_unique<FaxCompletePage>(run.language);
-    default:
-        return nullptr;
     }
+    return nullptr;
 }
 
 }  // namespace
@@ -36,7 +43,6 @@ std::unique_ptr<CWizardPageBase> CreateFaxPage(const FaxPageStep& step, const Fa
                                                int supportedPrinters)
 {
     std::unique_ptr<CWizardPageBase> page = MakePage(step, run, supportedPrinters);
-    if (page)
-        page->SetWizardButtons(step.wizardButtons);
+    page->SetWizardButtons(step.wizardButtons);
     return page;
 }

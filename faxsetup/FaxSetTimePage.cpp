@@ -1,0 +1,197 @@
+#include "FaxSetTimePage.h"
+
+#include <sys/timeb.h>
+#include <time.h>
+
+#include "FaxShownTime.h"
+#include "ResourceIds.h"
+
+namespace {
+
+const UINT_PTR PAGE_TIMER_ID = 1;
+// Just under a second, so that no second of the clock is skipped.
+const UINT kTickMs = 999;
+
+const int kCalendarTop = 50;
+const int kSeparatorTop = 200;
+const int kSeparatorIndent = 100;
+const SIZE kSeparatorSize = {330, 2};
+const int kTimeFieldTop = 220;
+const SIZE kTimeFieldSize = {113, 19};
+const int kDaylightSavingTop = 250;
+
+const SYSTEMTIME kEarliestDate = {1992, 1, 0, 1, 0, 0, 0, 0};
+const SYSTEMTIME kLatestDate = {2037, 12, 0, 31, 23, 59, 59, 0};
+
+int Width(HWND window)
+{
+    RECT bounds = {0, 0, 0, 0};
+    GetWindowRect(window, &bounds);
+    return bounds.right - bounds.left;
+}
+
+SIZE CalendarMinimum(HWND calendar)
+{
+    RECT minimum = {0, 0, 0, 0};
+    SendMessageA(calendar, MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&minimum));
+    return {minimum.right - minimum.left, minimum.bottom - minimum.top};
+}
+
+void Resize(HWND window, SIZE size)
+{
+    SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
+}
+
+void MoveTo(HWND window, int left, int top)
+{
+    SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+}
+
+bool IsDaylightSavingNow()
+{
+    _timeb now;
+    _ftime(&now);
+    return now.dstflag != 0;
+}
+
+}  // namespace
+
+FaxSetTimePage::FaxSetTimePage(const std::string& language)
+    : FaxPage(IDD_FAX_SET_TIME_PAGE, language, PSWIZB_BACK | PSWIZB_NEXT)
+{
+}
+
+void FaxSetTimePage::DoDataExchange(CDataExchange& exchange)
+{
+    DDX_Check(exchange, IDC_DAYLIGHT_SAVING_BOX, m_bDstChecked);
+}
+
+BOOL FaxSetTimePage::OnSetActive()
+{
+    HWND calendar = GetDlgItem(IDC_FAX_CALENDAR);
+    SYSTEMTIME range[2] = {kEarliestDate, kLatestDate};
+    SendMessageA(calendar, MCM_SETRANGE, GDTR_MIN | GDTR_MAX, reinterpret_cast<LPARAM>(range));
+    Resize(calendar, CalendarMinimum(calendar));
+    PlaceControls();
+    PostButtons(m_nWizardButtons);
+    m_nTimeOffset = Manager().GetTimeOffset();
+    ShowTime();
+    Dressing dressing;
+    dressing.title = true;
+    dressing.postButtons = true;
+    dressing.backAndCancel = true;
+    DressSheet(dressing);
+    SetTimer(GetSafeHwnd(), PAGE_TIMER_ID, kTickMs, nullptr);
+    // The PC's own setting only until the user had the page once; then the user's choice.
+    if (m_bTimeInitialized) {
+        m_bDstChecked = Manager().GetDaylightSaving();
+    } else {
+        m_bDstChecked = IsDaylightSavingNow();
+        Manager().SetDaylightSaving(m_bDstChecked);
+        m_bTimeInitialized = true;
+    }
+    UpdateData(false);
+    return FaxPage::OnSetActive();
+}
+
+// The controls stand centred in the part of the page beside the side picture.
+void FaxSetTimePage::PlaceControls() const
+{
+    int picture = 0;
+    RECT pictureBounds = {0, 0, 0, 0};
+    if (GetClientRect(GetDlgItem(IDC_SIDE_PICTURE), &pictureBounds))
+        picture = pictureBounds.right - pictureBounds.left;
+    int page = Width(GetSafeHwnd());
+
+    HWND calendar = GetDlgItem(IDC_FAX_CALENDAR);
+    SIZE calendarSize = CalendarMinimum(calendar);
+    MoveTo(calendar, CentredControlLeft(picture, page, calendarSize.cx), kCalendarTop);
+    Resize(calendar, CalendarMinimum(calendar));
+
+    int timeFieldLeft = CentredControlLeft(picture, page, kTimeFieldSize.cx);
+    SetWindowPos(GetDlgItem(IDC_FAX_TIME), nullptr, timeFieldLeft, kTimeFieldTop,
+                 kTimeFieldSize.cx, kTimeFieldSize.cy, SWP_NOZORDER);
+    SetWindowPos(GetDlgItem(IDC_TIME_SEPARATOR), nullptr, timeFieldLeft - kSeparatorIndent,
+                 kSeparatorTop, kSeparatorSize.cx, kSeparatorSize.cy, SWP_NOZORDER);
+    MoveTo(GetDlgItem(IDC_DAYLIGHT_SAVING_BOX), timeFieldLeft, kDaylightSavingTop);
+}
+
+void FaxSetTimePage::ShowTime() const
+{
+    SYSTEMTIME value;
+    if (!FaxShownTime(m_nTimeOffset, value))
+        return;
+    SendMessageA(GetDlgItem(IDC_FAX_CALENDAR), MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&value));
+    SendMessageA(GetDlgItem(IDC_FAX_TIME), DTM_SETSYSTEMTIME, GDT_VALID,
+                 reinterpret_cast<LPARAM>(&value));
+}
+
+LocalDateTime FaxSetTimePage::ReadChosenTime(int hourShift) const
+{
+    SYSTEMTIME date = {};
+    SYSTEMTIME timeOfDay = {};
+    SendMessageA(GetDlgItem(IDC_FAX_CALENDAR), MCM_GETCURSEL, 0, reinterpret_cast<LPARAM>(&date));
+    SendMessageA(GetDlgItem(IDC_FAX_TIME), DTM_GETSYSTEMTIME, 0,
+                 reinterpret_cast<LPARAM>(&timeOfDay));
+    return {date.wYear, date.wMonth, date.wDay, timeOfDay.wHour + hourShift, timeOfDay.wMinute,
+            timeOfDay.wSecond};
+}
+
+void FaxSetTimePage::ReadOffset(int hourShift)
+{
+    int64_t chosen = LocalMoment(ReadChosenTime(hourShift));
+    if (chosen != -1)
+        m_nTimeOffset = static_cast<int>(chosen - static_cast<int64_t>(time(nullptr)));
+}
+
+void FaxSetTimePage::OnTimer(UINT_PTR timerId)
+{
+    if (timerId == PAGE_TIMER_ID)
+        ShowTime();
+}
+
+void FaxSetTimePage::OnDateTimeChange(int controlId)
+{
+    if (controlId == IDC_FAX_TIME)
+        ReadOffset();
+}
+
+// The clock's own move to another day is no choice of the user's.
+void FaxSetTimePage::OnCalendarSelChange(int controlId)
+{
+    if (controlId != IDC_FAX_CALENDAR)
+        return;
+    SYSTEMTIME shown;
+    LocalDateTime chosen = ReadChosenTime(0);
+    if (FaxShownTime(m_nTimeOffset, shown) && shown.wYear == chosen.year &&
+        shown.wMonth == chosen.month && shown.wDay == chosen.day)
+        return;
+    ReadOffset();
+}
+
+// The printer's clock keeps the same moment: with daylight saving it shows an hour more.
+void FaxSetTimePage::OnClicked(int controlId)
+{
+    if (controlId != IDC_DAYLIGHT_SAVING_BOX)
+        return;
+    HWND box = GetDlgItem(IDC_DAYLIGHT_SAVING_BOX);
+    UpdateData(true);
+    EnableWindow(box, FALSE);
+    ReadOffset(m_bDstChecked ? 1 : -1);
+    Manager().SetDaylightSaving(m_bDstChecked);
+    ShowTime();
+    EnableWindow(box, TRUE);
+}
+
+LRESULT FaxSetTimePage::OnNext() { return Leave(); }
+
+LRESULT FaxSetTimePage::OnBack() { return Leave(); }
+
+LRESULT FaxSetTimePage::Leave()
+{
+    ReadOffset();
+    Manager().SetTimeOffset(m_nTimeOffset);
+    Manager().SetDaylightSaving(m_bDstChecked);
+    KillTimer(GetSafeHwnd(), PAGE_TIMER_ID);
+    return 0;
+}
