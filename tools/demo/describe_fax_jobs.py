@@ -23,7 +23,7 @@ COMMANDS = [
     (b'DEFAULT', b'KYVTIMEZONEOFFSET', rb'-?\d+'),
     (b'SET', b'KYVCURRENTTIME', rb'-?\d+'),
 ]
-PC_TIME_TOLERANCE_S = 5
+PC_TIME_TOLERANCE_S = 10
 
 
 def command_value(path, command):
