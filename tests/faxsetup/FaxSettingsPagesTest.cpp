@@ -16,6 +16,7 @@
 #include "MessageBoxes.h"
 #include "ModalRun.h"
 #include "ProgramFiles.h"
+#include "ReceivedJobs.h"
 #include "ResourceFiles.h"
 #include "ResourceIds.h"
 #include "ResultCodes.h"
@@ -28,7 +29,6 @@ namespace {
 
 using namespace test_printers;
 
-const std::string kUel = "\x1b%-12345X";
 const char kJapan[] = "Japan";
 const char kNorthAmerica[] = "United States / Canada";
 
@@ -40,31 +40,6 @@ TEST(FaxTimeChoiceTest, LocalTimesCarryAcrossMidnightAndControlsCentreBesideTheP
     EXPECT_EQ(LocalMoment({2023, 12, 31, 23, 15, 0}), LocalMoment({2024, 1, 1, -1, 15, 0}));
     EXPECT_EQ(263, CentredControlLeft(164, 475, 113));
     EXPECT_EQ(100 + 57, CentredControlLeft(100, 316, 101));  // (316 - 101 - 100) / 2 truncates
-}
-
-std::vector<std::string> TcpJobs()
-{
-    std::vector<std::string> jobs;
-    for (int n = 1;; ++n) {
-        std::string path = kFaxJobFolder + std::string("tcp-") + std::to_string(n) + ".prn";
-        if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES)
-            return jobs;
-        jobs.push_back(ReadTextFile(path));
-    }
-}
-
-void ForgetTcpJobs()
-{
-    for (int n = 1; DeleteFileA((kFaxJobFolder + std::string("tcp-") + std::to_string(n) +
-                                 ".prn").c_str());
-         ++n) {
-    }
-}
-
-// Pages post their buttons as they activate: a press waits for the button to come up.
-bool PressWhenEnabled(const WizardDriver& wizard, int button)
-{
-    return wizard.WaitForButtonEnabled(button, true) && wizard.Press(button);
 }
 
 // The moment the active page shows: the date of one control and the time of day of another.
@@ -116,10 +91,10 @@ class FaxSettingsPagesTest : public ::testing::Test {
 protected:
     FaxSettingsPagesTest()
     {
-        ForgetTcpJobs();
+        ForgetReceivedJobs();
         memset(&m_selection, 0, sizeof m_selection);
     }
-    ~FaxSettingsPagesTest() override { ForgetTcpJobs(); }
+    ~FaxSettingsPagesTest() override { ForgetReceivedJobs(); }
 
     std::unique_ptr<WizardDriver> Start(FaxRun run)
     {
@@ -160,26 +135,26 @@ TEST_F(FaxSettingsPagesTest, ThePresetCountryIsChosenFirstThenTheUsersPickWhichI
 
     ASSERT_TRUE(wizard->SelectListRow(IDC_COUNTRY_LIST, kJapan));
     EXPECT_EQ("Selected country: Japan", wizard->ControlText(IDC_SELECTED_COUNTRY_NOTE));
-    ASSERT_TRUE(PressWhenEnabled(*wizard, kNextButton));
+    ASSERT_TRUE(wizard->PressWhenEnabled(kNextButton));
     ASSERT_TRUE(wizard->WaitForActiveIndex(1));
-    ASSERT_TRUE(PressWhenEnabled(*wizard, kBackButton));
+    ASSERT_TRUE(wizard->PressWhenEnabled(kBackButton));
     ASSERT_TRUE(wizard->WaitForActiveIndex(0));
     EXPECT_EQ(0, wizard->SelectedListRow(IDC_COUNTRY_LIST));
 
-    ASSERT_TRUE(PressWhenEnabled(*wizard, kNextButton));
-    ASSERT_TRUE(PressWhenEnabled(*wizard, kNextButton));
+    ASSERT_TRUE(wizard->PressWhenEnabled(kNextButton));
+    ASSERT_TRUE(wizard->PressWhenEnabled(kNextButton));
     ASSERT_TRUE(wizard->WaitForActiveIndex(2));
     EXPECT_EQ(kJapan, wizard->ControlText(IDC_SELECTED_COUNTRY_NOTE));
     EXPECT_EQ("&Send", wizard->Button(kNextButton).caption);
     EXPECT_TRUE(IsShown(*wizard, IDC_FAX_DATE));
-    ASSERT_TRUE(PressWhenEnabled(*wizard, kNextButton));
+    ASSERT_TRUE(wizard->PressWhenEnabled(kNextButton));
     ASSERT_TRUE(wizard->WaitForActiveIndex(3, 10000));
 
-    ASSERT_TRUE(WaitFor([] { return TcpJobs().size() == 4; }));
-    std::vector<std::string> jobs = TcpJobs();
-    EXPECT_EQ(kUel + "@PJL DEFAULT KYVCOUNTRYCODE=81\r\n" + kUel, jobs[0]);
-    EXPECT_EQ(kUel + "@PJL DEFAULT KYVTIMEZONEOFFSET=540\r\n" + kUel, jobs[2]);
-    ASSERT_TRUE(PressWhenEnabled(*wizard, kFinishButton));
+    ASSERT_TRUE(WaitFor([] { return ReceivedJobs("tcp").size() == 4; }));
+    std::vector<ReceivedJob> jobs = ReceivedJobs("tcp");
+    EXPECT_EQ(CommandJob("@PJL DEFAULT KYVCOUNTRYCODE=81\r\n"), jobs[0].bytes);
+    EXPECT_EQ(CommandJob("@PJL DEFAULT KYVTIMEZONEOFFSET=540\r\n"), jobs[2].bytes);
+    ASSERT_TRUE(wizard->PressWhenEnabled(kFinishButton));
     ASSERT_TRUE(m_run->WaitForEnd(5000));
     EXPECT_EQ(0, m_nResult);
     EXPECT_STREQ(kFaxTcp, m_selection.szPrinterName);
@@ -221,7 +196,7 @@ TEST_F(FaxSettingsPagesTest, TheChosenTimeSurvivesBackAndNextAndAFailedSendStays
     // An hour away, on the same day.
     const int offset = local.hour < 22 ? 3600 : -3600;
     EnterTimeOfDay(*wizard, Now() + offset);
-    ASSERT_TRUE(PressWhenEnabled(*wizard, kNextButton));
+    ASSERT_TRUE(wizard->PressWhenEnabled(kNextButton));
     ASSERT_TRUE(wizard->WaitForActiveIndex(1));
     EXPECT_NEAR(Now() + offset, ShownMoment(*wizard, IDC_FAX_DATE, IDC_FAX_TIME), 2);
     EXPECT_FALSE(IsShown(*wizard, IDC_CONFIRM_COUNTRY_PART));
@@ -237,12 +212,12 @@ TEST_F(FaxSettingsPagesTest, TheChosenTimeSurvivesBackAndNextAndAFailedSendStays
     ASSERT_TRUE(PressMessageBoxButton(box));
     EXPECT_EQ(1, wizard->ActiveIndex());
 
-    ASSERT_TRUE(PressWhenEnabled(*wizard, kBackButton));
+    ASSERT_TRUE(wizard->PressWhenEnabled(kBackButton));
     ASSERT_TRUE(wizard->WaitForActiveIndex(0));
     EXPECT_NEAR(Now() + offset, ShownMoment(*wizard, IDC_FAX_CALENDAR, IDC_FAX_TIME), 2);
     ASSERT_TRUE(wizard->SetChecked(IDC_DAYLIGHT_SAVING_BOX, true));
     EXPECT_NEAR(Now() + offset + 3600, ShownMoment(*wizard, IDC_FAX_CALENDAR, IDC_FAX_TIME), 2);
-    ASSERT_TRUE(PressWhenEnabled(*wizard, kNextButton));
+    ASSERT_TRUE(wizard->PressWhenEnabled(kNextButton));
     ASSERT_TRUE(wizard->WaitForActiveIndex(1));
     EXPECT_TRUE(wizard->IsChecked(IDC_DAYLIGHT_SAVING_BOX));
     EXPECT_NEAR(Now() + offset + 3600, ShownMoment(*wizard, IDC_FAX_DATE, IDC_FAX_TIME), 2);

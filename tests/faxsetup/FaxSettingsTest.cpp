@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <stdlib.h>
 #include <string.h>
 #include <time.h>
 
@@ -13,6 +12,7 @@
 #include "ModalRun.h"
 #include "PrinterEcho.h"
 #include "ProgramFiles.h"
+#include "ReceivedJobs.h"
 #include "RegistryKey.h"
 #include "ResourceFiles.h"
 #include "ResourceIds.h"
@@ -27,40 +27,7 @@ namespace {
 
 using namespace test_printers;
 
-const std::string kUel = "\x1b%-12345X";
 const char kLprHostKey[] = "SOFTWARE\\Vantora\\Gastrolet\\RemoteHost\\Lomarel Fax LPR";
-
-std::string Job(const std::string& command) { return kUel + command + kUel; }
-
-struct ReceivedJob {
-    std::string bytes;
-    ULONGLONG arrivalMs;  // file time, in milliseconds
-};
-
-// The jobs a port's sink kept, in the order they arrived ("tcp" gives tcp-1.prn, tcp-2.prn, ...).
-std::vector<ReceivedJob> ReceivedJobs(const std::string& port)
-{
-    std::vector<ReceivedJob> jobs;
-    for (int n = 1;; ++n) {
-        std::string path = kFaxJobFolder + port + "-" + std::to_string(n) + ".prn";
-        WIN32_FILE_ATTRIBUTE_DATA data;
-        if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
-            return jobs;
-        ULARGE_INTEGER written = {{data.ftLastWriteTime.dwLowDateTime,
-                                   data.ftLastWriteTime.dwHighDateTime}};
-        jobs.push_back({ReadTextFile(path), written.QuadPart / 10000});
-    }
-}
-
-void ForgetReceivedJobs()
-{
-    for (const char* port : {"tcp", "lpr", "nohost"}) {
-        for (int n = 1; DeleteFileA((kFaxJobFolder + std::string(port) + "-" +
-                                     std::to_string(n) + ".prn").c_str());
-             ++n) {
-        }
-    }
-}
 
 FaxSettings Settings(const char* printer, const char* port)
 {
@@ -69,15 +36,6 @@ FaxSettings Settings(const char* printer, const char* port)
     settings.portName = port;
     settings.countryCode = "49";
     return settings;
-}
-
-// The value of the current-time command of a job.
-long long CurrentTimeOf(const std::string& job)
-{
-    const std::string prefix = kUel + "@PJL SET KYVCURRENTTIME=";
-    if (job.compare(0, prefix.size(), prefix) != 0)
-        return -1;
-    return atoll(job.c_str() + prefix.size());
 }
 
 // Runs the settings operation as the confirmation page does, answering the box it may show.
@@ -116,14 +74,15 @@ TEST_F(FaxSettingsTest, ANetworkPrinterThatAnswersGetsFourJobsTheTimeTwoSecondsA
 
     std::vector<ReceivedJob> jobs = ReceivedJobs("tcp");
     ASSERT_EQ(4u, jobs.size());
-    EXPECT_EQ(Job("@PJL DEFAULT KYVCOUNTRYCODE=49\r\n"), jobs[0].bytes);
+    EXPECT_EQ(CommandJob("@PJL DEFAULT KYVCOUNTRYCODE=49\r\n"), jobs[0].bytes);
     EXPECT_EQ(50u, jobs[0].bytes.size());
-    EXPECT_EQ(Job("@PJL DEFAULT KYVDAYLIGHTSAVING=OFF\r\n"), jobs[1].bytes);
-    EXPECT_EQ(Job("@PJL DEFAULT KYVTIMEZONEOFFSET=540\r\n"), jobs[2].bytes);
+    EXPECT_EQ(CommandJob("@PJL DEFAULT KYVDAYLIGHTSAVING=OFF\r\n"), jobs[1].bytes);
+    EXPECT_EQ(CommandJob("@PJL DEFAULT KYVTIMEZONEOFFSET=540\r\n"), jobs[2].bytes);
     long long clock = CurrentTimeOf(jobs[3].bytes);
     EXPECT_GE(clock, before);
     EXPECT_LE(clock, after);
-    EXPECT_EQ(Job("@PJL SET KYVCURRENTTIME=" + std::to_string(clock) + "\r\n"), jobs[3].bytes);
+    EXPECT_EQ(CommandJob("@PJL SET KYVCURRENTTIME=" + std::to_string(clock) + "\r\n"),
+              jobs[3].bytes);
     EXPECT_GE(static_cast<long long>(jobs[1].arrivalMs - jobs[0].arrivalMs), 2000);
 }
 
@@ -143,7 +102,7 @@ TEST_F(FaxSettingsTest, EachSkipLeavesItsJobsOutButThePauseStays)
     EXPECT_EQ(0, PrinterEcho::m_nRoundTripSum);
     std::vector<ReceivedJob> jobs = ReceivedJobs("lpr");
     ASSERT_EQ(3u, jobs.size());
-    EXPECT_EQ(Job("@PJL DEFAULT KYVDAYLIGHTSAVING=ON\r\n"), jobs[0].bytes);
+    EXPECT_EQ(CommandJob("@PJL DEFAULT KYVDAYLIGHTSAVING=ON\r\n"), jobs[0].bytes);
     // The printer keeps summer time while Tokyo has none: its clock is the offset asked for
     // ahead, less an hour.
     long long clock = CurrentTimeOf(jobs[2].bytes);
@@ -156,7 +115,7 @@ TEST_F(FaxSettingsTest, EachSkipLeavesItsJobsOutButThePauseStays)
     ASSERT_TRUE(Send(settings));
     jobs = ReceivedJobs("lpr");
     ASSERT_EQ(1u, jobs.size());
-    EXPECT_EQ(Job("@PJL DEFAULT KYVCOUNTRYCODE=49\r\n"), jobs[0].bytes);
+    EXPECT_EQ(CommandJob("@PJL DEFAULT KYVCOUNTRYCODE=49\r\n"), jobs[0].bytes);
 
     ForgetReceivedJobs();
     settings.skipCountryCode = true;
@@ -244,7 +203,7 @@ TEST_F(FaxSettingsTest, AJobTheSpoolerRefusesFailsTheSendingAfterTheOtherJobsWen
     EXPECT_EQ(ERR_START_DOC, m_nSendError);
     std::vector<ReceivedJob> jobs = ReceivedJobs("tcp");
     ASSERT_EQ(3u, jobs.size());
-    EXPECT_EQ(Job("@PJL DEFAULT KYVDAYLIGHTSAVING=OFF\r\n"), jobs[0].bytes);
+    EXPECT_EQ(CommandJob("@PJL DEFAULT KYVDAYLIGHTSAVING=OFF\r\n"), jobs[0].bytes);
 }
 
 }  // namespace

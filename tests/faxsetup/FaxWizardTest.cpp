@@ -87,12 +87,6 @@ TEST(FaxPagePlanTest, ThePageARunStartsOnOffersNextOnlyButTheConfirmationKeepsBa
               Plan(kMfp, false, true, true));
 }
 
-// Pages post their buttons as they activate: a press waits for the button to come up.
-bool PressWhenEnabled(const WizardDriver& wizard, int button)
-{
-    return wizard.WaitForButtonEnabled(button, true) && wizard.Press(button);
-}
-
 std::unique_ptr<CWizardPageBase> CreateStandIn(const FaxPageStep& step, const FaxRun& run,
                                                int supportedPrinters)
 {
@@ -149,13 +143,13 @@ TEST_F(FaxWizardTest, AGivenPrinterIsLookedUpAndReportedOnlyOnceTheSettingsWereS
     EXPECT_EQ("81", g_seen.countryCode);
     EXPECT_EQ(-3600, g_seen.timeOffset);
 
-    ASSERT_TRUE(PressWhenEnabled(*wizard, kNextButton));
+    ASSERT_TRUE(wizard->PressWhenEnabled(kNextButton));
     EXPECT_EQ("confirmation", wizard->ControlText(kPageName));
     EXPECT_TRUE(wizard->Button(kBackButton).enabled);
-    ASSERT_TRUE(PressWhenEnabled(*wizard, kNextButton));
+    ASSERT_TRUE(wizard->PressWhenEnabled(kNextButton));
     EXPECT_EQ("completion", wizard->ControlText(kPageName));
     EXPECT_TRUE(Untouched());
-    ASSERT_TRUE(PressWhenEnabled(*wizard, kFinishButton));
+    ASSERT_TRUE(wizard->PressWhenEnabled(kFinishButton));
     ASSERT_TRUE(m_run->WaitForEnd(5000));
 
     EXPECT_EQ(0, m_nResult);
@@ -179,13 +173,13 @@ TEST_F(FaxWizardTest, AnUnknownPrinterKeepsItsNameWhichIsCutToItsFieldWhenReport
     EXPECT_EQ("", g_seen.port);
     EXPECT_EQ("", g_seen.driver);
     // The pages a printer choice needs are left out: the country code follows.
-    ASSERT_TRUE(PressWhenEnabled(*wizard, kNextButton));
+    ASSERT_TRUE(wizard->PressWhenEnabled(kNextButton));
     EXPECT_EQ("country code", wizard->ControlText(kPageName));
-    ASSERT_TRUE(PressWhenEnabled(*wizard, kNextButton));
+    ASSERT_TRUE(wizard->PressWhenEnabled(kNextButton));
     EXPECT_EQ("time", wizard->ControlText(kPageName));
-    ASSERT_TRUE(PressWhenEnabled(*wizard, kNextButton));
-    ASSERT_TRUE(PressWhenEnabled(*wizard, kNextButton));
-    ASSERT_TRUE(PressWhenEnabled(*wizard, kFinishButton));
+    ASSERT_TRUE(wizard->PressWhenEnabled(kNextButton));
+    ASSERT_TRUE(wizard->PressWhenEnabled(kNextButton));
+    ASSERT_TRUE(wizard->PressWhenEnabled(kFinishButton));
     ASSERT_TRUE(m_run->WaitForEnd(5000));
 
     EXPECT_EQ(std::string(49, 'N'), std::string(m_selection.szPrinterName));
@@ -198,7 +192,7 @@ TEST_F(FaxWizardTest, CancelLeavesTheRecordAsItWas)
     auto wizard = Start(FaxRun());
     ASSERT_NE(nullptr, wizard->Sheet());
     EXPECT_EQ("introduction", wizard->ControlText(kPageName));
-    ASSERT_TRUE(PressWhenEnabled(*wizard, kNextButton));
+    ASSERT_TRUE(wizard->PressWhenEnabled(kNextButton));
     EXPECT_EQ("printer", wizard->ControlText(kPageName));
     // The laser's driver is no fax driver; the multi-function printer's and the three network
     // fax printers' are.

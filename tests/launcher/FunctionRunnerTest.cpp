@@ -12,6 +12,7 @@
 #include "ProgramFiles.h"
 #include "ProgramRun.h"
 #include "ProgramVersion.h"
+#include "ReceivedJobs.h"
 #include "ResourceFiles.h"
 #include "ResourceIds.h"
 #include "TestConfig.h"
@@ -26,7 +27,6 @@ using namespace test_printers;
 
 const char kMissingFile[] = "Cannot run Lomarel - a required file is missing.";
 const char kIncorrectParameter[] = "Cannot run Lomarel - specified parameter(s) is/are incorrect.";
-const std::string kUel = "\x1b%-12345X";
 
 // The laser is then the only installed printer the download supports, so its wizard preselects
 // it; a driver that is not installed keeps the second machine in use.
@@ -36,6 +36,11 @@ const std::string kNoFaxConfig =
     WithSection(WithSection(WithSection(kLaserOnlyConfig, "Fax Machine", nullptr),
                             "Fax Destination", nullptr),
                 "Fax Country Code", nullptr);
+// The network fax printers' driver serves the download too, on the second machine.
+const std::string kFaxDownloadConfig =
+    WithSection(kTestConfig, "Drivers",
+                "Lomarel Test PCL=LT100\r\nLomarel Test KX=LT200\r\n"
+                "Lomarel Test XPS Driver=LT200\r\nLomarel Test Fax=LT200\r\n");
 
 std::string DownloadJob(const std::string& languageFile)
 {
@@ -201,6 +206,46 @@ TEST_F(FunctionRunnerTest, ArgumentsAreRefusedBeforeAnyLibraryLoads)
     // A valid time asks for the fax setup alone, whose library does not exist yet.
     ExpectBoxes("/FT 2028-02-29_10:00:", {kMissingFile});
     ExpectBoxes("", {kMissingFile});
+}
+
+// A printer that takes both the download and the fax settings, with everything the download
+// needs on the command line: the fax setup runs first, and its printer becomes the download's.
+TEST_F(FunctionRunnerTest, TheCombinedRunSetsUpTheFaxThenDownloadsToTheSamePrinter)
+{
+    ASSERT_TRUE(CopyFileA((InstallFolder() + "Tollimar.dll").c_str(),
+                          (Folder() + "Tollimar.dll").c_str(), FALSE));
+    UseConfig(kFaxDownloadConfig);
+    ForgetReceivedJobs();
+    RunningLauncher launcher(Launcher(), std::string("/P \"") + kFaxTcp + "\" /L enu /B /C");
+
+    // No introduction and no printer choice: the country code comes first.
+    WizardDriver fax(WaitForWizard(launcher.Id(), 10000));
+    ASSERT_NE(nullptr, fax.Sheet());
+    ASSERT_NE(std::string::npos, fax.Title().find("Printer Setup"));
+    EXPECT_TRUE(fax.PageHasControl(IDC_COUNTRY_LIST));
+    ASSERT_TRUE(fax.WaitForButtonEnabled(kNextButton, true, 3000));
+    EXPECT_FALSE(fax.Button(kBackButton).enabled);
+    ASSERT_NO_FATAL_FAILURE(WalkToTheEnd(fax));
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(fax.Sheet()); }));
+
+    // The printer comes preset: the download starts on its language page.
+    WizardDriver download(WaitForWizard(launcher.Id(), 10000));
+    ASSERT_NE(nullptr, download.Sheet());
+    EXPECT_NE(std::string::npos, download.Title().find("Message Download"));
+    EXPECT_FALSE(download.PageHasControl(IDC_PRINTER_LIST));
+    EXPECT_TRUE(download.PageHasControl(IDC_LANGUAGE_LIST));
+    ASSERT_NO_FATAL_FAILURE(WalkToTheEnd(download));
+    EXPECT_EQ(0u, launcher.WaitForExit());
+
+    std::vector<ReceivedJob> jobs = ReceivedJobs("tcp");
+    ForgetReceivedJobs();
+    ASSERT_EQ(5u, jobs.size());
+    // The model's destination country; the clock's values depend on the machine's zone.
+    EXPECT_EQ(CommandJob("@PJL DEFAULT KYVCOUNTRYCODE=81\r\n"), jobs[0].bytes);
+    EXPECT_EQ(0u, jobs[1].bytes.find(kUel + "@PJL DEFAULT KYVDAYLIGHTSAVING="));
+    EXPECT_EQ(0u, jobs[2].bytes.find(kUel + "@PJL DEFAULT KYVTIMEZONEOFFSET="));
+    EXPECT_GT(CurrentTimeOf(jobs[3].bytes), 0);
+    EXPECT_EQ(DownloadJob(LanguageFilePath(Folder(), "LT200", "English")), jobs[4].bytes);
 }
 
 TEST(TimeOffsetTest, OnlyRealLocalTimesInRangeParse)

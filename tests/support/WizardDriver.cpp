@@ -76,6 +76,11 @@ bool WizardDriver::Press(int id) const
     return true;
 }
 
+bool WizardDriver::PressWhenEnabled(int id, DWORD timeoutMs) const
+{
+    return WaitForButtonEnabled(id, true, timeoutMs) && Press(id);
+}
+
 bool WizardDriver::IsChecked(int id) const
 {
     HWND box = PageControl(id);

@@ -41,6 +41,8 @@ public:
     // Clicks a sheet button; false, and nothing clicked, when a user could not click it either
     // (missing, hidden, disabled, or the sheet disabled behind a message box).
     bool Press(int id) const;
+    // Pages post their buttons as they activate: waits for the button to come up, then clicks it.
+    bool PressWhenEnabled(int id, DWORD timeoutMs = 5000) const;
 
     bool IsChecked(int id) const;
     // Clicks the check box when its state differs.
