@@ -22,7 +22,7 @@ bool CPageCapture::Save(const char* page) const
 bool CPageCapture::Press(int button) const
 {
     int page = m_wizard.ActiveIndex();
-    if (!m_wizard.WaitForButtonEnabled(button, true, kSettleTimeoutMs) || !m_wizard.Press(button))
+    if (!m_wizard.PressWhenEnabled(button, kSettleTimeoutMs))
         return false;
     if (HWND box = FindMessageBox(GetCurrentProcessId()))
         PressMessageBoxButton(box, ReadMessageBox(box).buttons.at(0));
