@@ -86,8 +86,12 @@ LRESULT FaxConfirmPage::OnNext()
     return 0;
 }
 
+// As the first page of a run the page keeps Back, which then has nowhere to go: the page stays,
+// and so does its running clock.
 LRESULT FaxConfirmPage::OnBack()
 {
+    if (Sheet().GetActiveIndex() == 0)
+        return -1;
     KillTimer(GetSafeHwnd(), PAGE_TIMER_ID);
     return 0;
 }

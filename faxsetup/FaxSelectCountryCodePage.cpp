@@ -78,9 +78,10 @@ bool FaxSelectCountryCodePage::FillList()
     std::string destinationCode = destination.substr(slash + 1);
 
     // Rows go in only once every code has its name, so a failed fill offers nothing to pick.
+    CResourcePairTable table = FaxCountryTable(countries);
     std::vector<int> positions;
     for (const std::string& code : SplitAtCommas(codes)) {
-        int position = FindFaxCountryCode(countries, code);
+        int position = table.FindKey(code);
         if (position < 0) {
             Sheet().SetResult(ERR_RESOURCE_LIBRARY);
             return false;
@@ -89,8 +90,8 @@ bool FaxSelectCountryCodePage::FillList()
     }
     int saved = -1, bySheet = -1, byDestination = -1;
     for (int row = 0; row < static_cast<int>(positions.size()); ++row) {
-        std::string code = FaxCountryCode(countries, positions[row]);
-        m_list.AddRow(list, {FaxCountryName(countries, positions[row])});
+        std::string code = table.Key(positions[row]);
+        m_list.AddRow(list, {table.Name(positions[row])});
         if (SameCode(m_strSelectedCode, code))
             saved = row;
         if (SameCode(sheetCode, code))
@@ -162,9 +163,10 @@ void FaxSelectCountryCodePage::OnSelectionChange(int controlId)
             Sheet().SetResult(ERR_RESOURCE_LIBRARY);
             return;
         }
-        int position = FindFaxCountryName(countries, name);
-        m_strSelectedCode = position >= 0 ? FaxCountryCode(countries, position) : "";
-        m_strSelectedName = position >= 0 ? FaxCountryName(countries, position) : "";
+        CResourcePairTable table = FaxCountryTable(countries);
+        int position = table.FindName(name);
+        m_strSelectedCode = position >= 0 ? table.Key(position) : "";
+        m_strSelectedName = position >= 0 ? table.Name(position) : "";
         PostButtons(m_nWizardButtons);
     }
     std::string note = name.empty() ? LoadText(IDS_NO_COUNTRY_SELECTED)

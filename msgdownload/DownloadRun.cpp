@@ -41,12 +41,13 @@ bool IsLanguageKnown(const std::string& language, const CResourceLibrary& texts,
         if (LowerCase(languages).find(LowerCase(language)) == std::string::npos)
             return false;
     }
-    int position = FindMessageLanguageKey(texts, language);
+    CResourcePairTable table = MessageLanguageTable(texts);
+    int position = table.FindKey(language);
     if (position < 0)
         return false;
     // Without a name the language could not be shown, nor chosen on the language page: that
     // page stays in and reports the gap in the table.
-    displayName = MessageLanguageName(texts, position);
+    displayName = table.Name(position);
     return !displayName.empty();
 }
 

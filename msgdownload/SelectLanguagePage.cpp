@@ -63,6 +63,7 @@ bool CSelectLanguagePage::FillList()
     const std::string& preferredKey = Manager().GetRequestedLanguage();
 
     // Rows go in only once every item has its pair, so a failed fill offers nothing to choose.
+    CResourcePairTable table = MessageLanguageTable(texts);
     int chosen = -1;
     int preferred = -1;
     int fallback = -1;
@@ -72,8 +73,8 @@ bool CSelectLanguagePage::FillList()
             Sheet().SetResult(ERR_INI_MACHINE_LANGUAGE);
             return false;
         }
-        int position = FindMessageLanguageKey(texts, key);
-        LanguagePair pair{key, position >= 0 ? MessageLanguageName(texts, position) : ""};
+        int position = table.FindKey(key);
+        LanguagePair pair{key, position >= 0 ? table.Name(position) : ""};
         // A row without a name could never be chosen.
         if (pair.name.empty()) {
             Sheet().SetResult(ERR_RESOURCE_LIBRARY);

@@ -225,4 +225,30 @@ TEST_F(FaxSettingsPagesTest, TheChosenTimeSurvivesBackAndNextAndAFailedSendStays
     EXPECT_EQ(0, m_selection.bValid);
 }
 
+// With both settings skipped and the printer given, the confirmation is the first page and shows
+// neither part; its Back goes nowhere and its clock keeps running; Send sends no job.
+TEST_F(FaxSettingsPagesTest, TheConfirmationAsFirstPageKeepsItsClockOnBackAndSendsNothing)
+{
+    FaxRun run;
+    run.printerName = kFaxTcp;
+    run.skipCountryCode = true;
+    run.skipTime = true;
+    auto wizard = Start(run);
+    ASSERT_NE(nullptr, wizard->Sheet());
+    EXPECT_FALSE(IsShown(*wizard, IDC_CONFIRM_COUNTRY_PART));
+    EXPECT_FALSE(IsShown(*wizard, IDC_FAX_DATE));
+    ASSERT_TRUE(wizard->PressWhenEnabled(kBackButton));
+    EXPECT_EQ(0, wizard->ActiveIndex());
+    int64_t shown = ShownMoment(*wizard, IDC_FAX_DATE, IDC_FAX_TIME);
+    Sleep(2200);
+    EXPECT_LT(shown, ShownMoment(*wizard, IDC_FAX_DATE, IDC_FAX_TIME));
+
+    ASSERT_TRUE(wizard->PressWhenEnabled(kNextButton));
+    ASSERT_TRUE(wizard->WaitForActiveIndex(1, 10000));
+    EXPECT_TRUE(ReceivedJobs("tcp").empty());
+    ASSERT_TRUE(wizard->PressWhenEnabled(kFinishButton));
+    ASSERT_TRUE(m_run->WaitForEnd(5000));
+    EXPECT_EQ(1, m_selection.bValid);
+}
+
 }  // namespace
