@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds, then renders the wizard pages in English and Japanese into
 # docs/screenshots/<page>-<code>.png, in a throwaway Wine prefix of its own with the demo printers:
-# the function chooser, and every page of the message download.
+# the function chooser, every page of the fax setup and every page of the message download.
 # Usage: scripts/screenshots.sh   (as root when packages are missing)
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -40,7 +40,7 @@ wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS UI Gothic' /d "$japa
 # The chooser finds its resource libraries and Version.txt beside the running program.
 rm -rf "$work/dist"
 cp -r "$build/dist" "$work/dist"
-cp "$build/bin/CaptureChooser.exe" "$build/bin/CaptureDownloadPages.exe" "$work/dist/"
+cp "$build/bin"/{CaptureChooser,CaptureFaxPages,CaptureDownloadPages}.exe "$work/dist/"
 
 # save_png NAME: the bitmap the capture wrote as docs/screenshots/NAME.png.
 save_png() {
@@ -56,6 +56,12 @@ for language in enu jpn; do
   env LC_ALL="$locale" "$WINE_LOADER" "$work/dist/CaptureChooser.exe" "$language" \
     "$(winepath -w "$work/select-function-$language.bmp")"
   save_png "select-function-$language"
+  env LC_ALL="$locale" "$WINE_LOADER" "$work/dist/CaptureFaxPages.exe" "$language" \
+    "$(winepath -w "$work/fax")"
+  for page in introduction printer model country-code time confirm complete; do
+    mv "$work/fax-$page.bmp" "$work/fax-$page-$language.bmp"
+    save_png "fax-$page-$language"
+  done
   env LC_ALL="$locale" "$WINE_LOADER" "$work/dist/CaptureDownloadPages.exe" \
     "$(winepath -w "$work/download")"
   for page in introduction printer model language menu-print version download conclusion; do

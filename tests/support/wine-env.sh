@@ -77,12 +77,28 @@ pipe_port() {
   wine reg add 'HKCU\Software\Wine\Printing\Spooler' /v "$1" /d "|$2" /f >/dev/null
 }
 
-# job_file_printers LIST SINK FOLDER: the printer list with each port replaced by a pipe into the
-# SINK command ("SINK FOLDER NAME"), NAME being the old port's file name without its extension, so
-# that every job lands in a file of its own.
+# job_file_printers LIST SINK FOLDER: the printer list with each port that is a file replaced by a
+# pipe into the SINK command ("SINK FOLDER NAME"), NAME being the file's name without its
+# extension, so that every job lands in a file of its own. Other ports stay as they are.
 job_file_printers() {
   awk -F'|' -v OFS='|' -v sink="$2" -v folder="$3" '
-    /^#/ || NF < 3 { print; next }
+    /^#/ || NF < 3 || $3 !~ /^[A-Za-z]:\\/ { print; next }
     { name = $3; sub(/.*\\/, "", name); sub(/\.[^.]*$/, "", name)
       $3 = "pipe:\"" sink "\" \"" folder "\" " name; print }' "$1"
+}
+
+# install_network_ports MONITOR_DLL SINK FOLDER: the network ports of the port monitor
+# (tools/printers/TestPortMonitor.cpp): IP_127.0.0.1, a standard TCP/IP port whose address is
+# 127.0.0.1; IP_NO_HOST, one whose address is there only under an older system's value name; and
+# LPR_FAX, a port of the LPR utility. Each port's jobs go into the SINK command ("SINK FOLDER
+# NAME") as numbered files NAME-1.prn, NAME-2.prn, ... in FOLDER, NAME being tcp, nohost or lpr.
+install_network_ports() {
+  local port ports='HKLM\SYSTEM\CurrentControlSet\Control\Print\Monitors\Standard TCP/IP Port\Ports'
+  install_port_monitor "$1" "Lomarel Test Ports"
+  mkdir -p "$3"
+  for port in IP_127.0.0.1:tcp IP_NO_HOST:nohost LPR_FAX:lpr; do
+    pipe_port "${port%%:*}" "\"$2\" \"$3\" ${port#*:}"
+  done
+  wine reg add "$ports\\IP_127.0.0.1" /v HostName /d 127.0.0.1 /f >/dev/null
+  wine reg add "$ports\\IP_NO_HOST" /v IPAddress /d 127.0.0.1 /f >/dev/null
 }

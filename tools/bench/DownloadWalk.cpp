@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "DownloadExport.h"
+#include "LibraryExports.h"
 #include "MessageBoxes.h"
 #include "ModalRun.h"
 #include "PrinterSelection.h"

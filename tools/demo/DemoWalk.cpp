@@ -1,8 +1,9 @@
 // Starts a program and walks through the wizards it shows as a user who takes every default
 // would, saving a picture of each page it passes:
 //   DemoWalk.exe <output folder> <program> [arguments]
-// The function chooser gets only its download box ticked; message boxes are answered with their
-// first button and reported; every other wizard page goes on with Next, the last with Finish.
+// The function chooser gets all its boxes ticked, so the fax setup and then the message download
+// follow; message boxes are answered with their first button and reported; every other wizard
+// page goes on with Next (Send on the fax confirmation page), the last with Finish.
 // The wizards run in the other process, so nothing here can wait for its queue to drain: each
 // step waits for what a user would see change. Exits with 0 when the program ended on its own
 // within the time allowed, otherwise 1; the program's full exit code is printed.
@@ -10,6 +11,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "MessageBoxes.h"
 #include "ResourceIds.h"
@@ -24,24 +26,54 @@ const DWORD kStepTimeoutMs = 30000;
 const DWORD kSettleMs = 200;
 const DWORD kPollMs = 50;
 
-// The page names the pictures are saved under, told apart by a control only that page has.
-std::string PageName(const WizardDriver& wizard)
+// One wizard of the launcher: its pages, told apart by a control only that page has, and the
+// names of the two pages that have none of their own.
+struct PageControl {
+    int id;
+    const char* name;
+};
+struct WizardPages {
+    std::vector<PageControl> pages;
+    const char* firstPage;  // offers no Finish
+    const char* lastPage;   // offers Finish
+};
+
+// The two wizards' pages share control ids: a page is named by its wizard too.
+const WizardPages kChooser = {{{IDC_DOWNLOAD_BOX, "select-function"}}, "", ""};
+const WizardPages kFaxSetup = {{{IDC_PRINTER_LIST, "fax-printer"},
+                                {IDC_MODEL_LIST, "fax-model"},
+                                {IDC_COUNTRY_LIST, "fax-country-code"},
+                                {IDC_FAX_CALENDAR, "fax-time"},
+                                {IDC_CONFIRM_COUNTRY_PART, "fax-confirm"}},
+                               "fax-introduction",
+                               "fax-complete"};
+const WizardPages kDownload = {{{IDC_PRINTER_LIST, "download-printer"},
+                                {IDC_MODEL_LIST, "download-model"},
+                                {IDC_LANGUAGE_LIST, "download-language"},
+                                {IDC_VERSION_TEXT, "download-version"},
+                                {IDC_PRINT_MENU_BUTTON, "download-menu-print"},
+                                {IDC_SUMMARY_PRINTER, "download-download"}},
+                               "download-introduction",
+                               "download-conclusion"};
+
+std::string PageName(const WizardPages& wizardPages, const WizardDriver& wizard)
 {
-    struct PageControl {
-        int id;
-        const char* name;
-    };
-    static const PageControl kPages[] = {
-        {IDC_DOWNLOAD_BOX, "select-function"}, {IDC_PRINTER_LIST, "printer"},
-        {IDC_MODEL_LIST, "model"},             {IDC_LANGUAGE_LIST, "language"},
-        {IDC_VERSION_TEXT, "version"},         {IDC_PRINT_MENU_BUTTON, "menu-print"},
-        {IDC_SUMMARY_PRINTER, "download"},
-    };
-    for (const PageControl& page : kPages) {
+    for (const PageControl& page : wizardPages.pages) {
         if (wizard.PageHasControl(page.id))
             return page.name;
     }
-    return wizard.Button(kFinishButton).enabled ? "conclusion" : "introduction";
+    return wizard.Button(kFinishButton).enabled ? wizardPages.lastPage : wizardPages.firstPage;
+}
+
+// A button's caption as the user reads it.
+std::string Caption(const ButtonState& button)
+{
+    std::string caption;
+    for (char c : button.caption) {
+        if (c != '&')
+            caption += c;
+    }
+    return caption;
 }
 
 // Captures until two pictures a moment apart agree: the page has painted what it shows.
@@ -91,8 +123,16 @@ private:
     bool GoOn(const WizardDriver& wizard)
     {
         HWND page = wizard.ActivePage();
-        if (wizard.PageHasControl(IDC_DOWNLOAD_BOX) && !Tick(wizard, IDC_DOWNLOAD_BOX))
-            return Report("cannot tick the download box");
+        // The fax setup's sheet has the chooser's title: their texts come from one library.
+        const WizardPages* pages = wizard.Title() == m_strChooserTitle ? &kFaxSetup : &kDownload;
+        if (wizard.PageHasControl(IDC_DOWNLOAD_BOX)) {
+            pages = &kChooser;
+            m_strChooserTitle = wizard.Title();
+            for (int box : {IDC_COUNTRY_CODE_BOX, IDC_TIME_BOX, IDC_DOWNLOAD_BOX}) {
+                if (!Tick(wizard, box))
+                    return Report("cannot tick the chooser's boxes");
+            }
+        }
         // A page may offer its button only once it has chosen its default; the picture shows
         // the page as it is left.
         int button = 0;
@@ -104,19 +144,30 @@ private:
             }
             return button != 0;
         }, kStepTimeoutMs);
-        std::string name = PageName(wizard);
+        std::string name = PageName(*pages, wizard);
         char number[8];
         std::snprintf(number, sizeof number, "%02d-", ++m_nPages);
         std::string path = m_strFolder + "\\" + number + name + ".bmp";
         if (!SaveSettled(wizard.Sheet(), path))
             return Report("cannot save a picture of the page " + name);
-        std::printf("   page %s (%s)\n", name.c_str(), path.c_str());
-        if (button == 0 || !wizard.Press(button))
+        if (button == 0)
             return Report("no Next or Finish to press on " + name);
+        std::printf("   page %s (%s) -> %s\n", name.c_str(), path.c_str(),
+                    Caption(wizard.Button(button)).c_str());
+        if (!wizard.Press(button))
+            return Report("cannot press " + Caption(wizard.Button(button)) + " on " + name);
+        // A question on the way is answered as a user who takes every default would; a page that
+        // stays after that has refused to go on, and its box told why.
+        auto left = [&] {
+            return Ended() || !IsWindow(wizard.Sheet()) || wizard.ActivePage() != page;
+        };
         bool moved = WaitFor([&] {
-            return Ended() || !IsWindow(wizard.Sheet()) || wizard.ActivePage() != page ||
-                   FindMessageBox(m_process.dwProcessId) != nullptr;
+            return left() || FindMessageBox(m_process.dwProcessId) != nullptr;
         }, kStepTimeoutMs);
+        if (moved && !left()) {
+            HWND box = FindMessageBox(m_process.dwProcessId);
+            moved = AnswerBox(box) && WaitFor(left, kStepTimeoutMs);
+        }
         return moved || Report("the wizard stayed on " + name);
     }
 
@@ -137,6 +188,7 @@ private:
 
     PROCESS_INFORMATION m_process;
     std::string m_strFolder;
+    std::string m_strChooserTitle;
     int m_nPages = 0;
 };
 

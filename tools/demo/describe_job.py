@@ -11,27 +11,21 @@ import pathlib
 import re
 import sys
 
-UEL = b'\x1b%-12345X'
-
-
-def fail(problem):
-    print(f'   {problem}')
-    sys.exit(1)
+from pjl_job import fail, job_data
 
 
 def main():
     job_path, install, payload_out = map(pathlib.Path, sys.argv[1:4])
     job = job_path.read_bytes()
     print(f'   {job_path.name}: {len(job)} bytes')
-    if not job.startswith(UEL) or not job.endswith(UEL):
-        fail('the job does not start and end with the universal exit language')
-    line_end = job.find(b'\r\n', len(UEL))
-    line = job[len(UEL):line_end]
+    data = job_data(job)
+    line_end = data.find(b'\r\n')
+    line = data[:line_end]
     match = re.fullmatch(rb'@PJL KYVRESOURCEWRITE LOCATION="[^"]*" SIZE=(\d+)', line)
     if line_end < 0 or not match:
         fail(f'no resource-write line: {line[:80]!r}')
     print(f'   PJL line: {line.decode("ascii")}')
-    payload = job[line_end + 2:len(job) - len(UEL)]
+    payload = data[line_end + 2:]
     announced = int(match.group(1))
     print(f'   payload: {len(payload)} bytes, SIZE announced {announced}')
     if announced != len(payload):

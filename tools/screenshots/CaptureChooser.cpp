@@ -4,17 +4,14 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <string>
 
+#include "LibraryExports.h"
 #include "ModalRun.h"
-#include "ModulePath.h"
 #include "ResourceIds.h"
 #include "WindowImage.h"
 #include "WizardDriver.h"
 
 namespace {
-
-using SelectFunctionProc = int(WINAPI*)(const char*, int*, int*, int*);
 
 const DWORD kAppearTimeoutMs = 20000;
 const DWORD kSettleTimeoutMs = 5000;
@@ -32,10 +29,7 @@ int main(int argc, char** argv)
     if (argc != 3)
         return Fail("usage: CaptureChooser.exe <language code> <output.bmp>");
 
-    std::string path;
-    HMODULE library = GetPathBesideProgram("Carvesh.dll", path) ? LoadLibraryA(path.c_str()) : nullptr;
-    auto selectFunction = reinterpret_cast<SelectFunctionProc>(
-        reinterpret_cast<void*>(GetProcAddress(library, "SelectFunction")));
+    SelectFunctionExport selectFunction = LoadSelectFunctionExport();
     if (selectFunction == nullptr)
         return Fail("no Carvesh.dll with SelectFunction in this program's folder");
 

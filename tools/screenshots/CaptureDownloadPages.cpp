@@ -7,15 +7,12 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <string>
 
-#include "DownloadExport.h"
-#include "MessageBoxes.h"
+#include "LibraryExports.h"
 #include "ModalRun.h"
+#include "PageCapture.h"
 #include "PrinterSelection.h"
 #include "ResourceIds.h"
-#include "WaitFor.h"
-#include "WindowImage.h"
 #include "WizardDriver.h"
 
 namespace {
@@ -24,37 +21,6 @@ const DWORD kAppearTimeoutMs = 20000;
 const DWORD kSettleTimeoutMs = 5000;
 const char kUnsupportedPrinter[] = "Office Inkjet";
 const char kModel[] = "LP-5300";
-
-class Walk {
-public:
-    Walk(HWND sheet, std::string prefix) : m_wizard(sheet), m_strPrefix(std::move(prefix)) {}
-
-    bool Save(const char* page) const
-    {
-        CWindowImage image;
-        std::string path = m_strPrefix + "-" + page + ".bmp";
-        return CaptureSettled(m_wizard.Sheet(), image, kSettleTimeoutMs) &&
-               image.SaveBmp(path.c_str());
-    }
-
-    // Presses a button once it is offered; a question on the way is answered with Yes.
-    bool Press(int button) const
-    {
-        int page = m_wizard.ActiveIndex();
-        if (!m_wizard.WaitForButtonEnabled(button, true, kSettleTimeoutMs) || !m_wizard.Press(button))
-            return false;
-        if (HWND box = FindMessageBox(GetCurrentProcessId()))
-            PressMessageBoxButton(box, ReadMessageBox(box).buttons.at(0));
-        return button != kNextButton ||
-               WaitFor([&] { return m_wizard.ActiveIndex() != page; }, kSettleTimeoutMs);
-    }
-
-    const WizardDriver& Wizard() const { return m_wizard; }
-
-private:
-    WizardDriver m_wizard;
-    std::string m_strPrefix;
-};
 
 int Fail(const char* message)
 {
@@ -78,7 +44,7 @@ int main(int argc, char** argv)
     HWND sheet = WaitForWizard(GetCurrentProcessId(), kAppearTimeoutMs);
     if (sheet == nullptr)
         return Fail("no wizard appeared");
-    Walk walk(sheet, argv[1]);
+    CPageCapture walk(sheet, argv[1]);
     const WizardDriver& wizard = walk.Wizard();
     bool walked = walk.Save("introduction") && walk.Press(kNextButton) &&
                   wizard.WaitForButtonEnabled(kNextButton, true, kSettleTimeoutMs) &&
