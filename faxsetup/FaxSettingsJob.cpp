@@ -98,8 +98,6 @@ bool SendFaxSettings(const FaxSettings& settings, const std::string& language, H
     if (!IsPrinterReachable(settings, messages, [&texts] { texts.reset(); }))
         return false;
 
-    FaxClock clock = ReadFaxClock(settings.timeOffset, PrinterEcho::m_nRoundTripSum,
-                                  settings.daylightSaving);
     const char* printer = settings.printerName.c_str();
     std::string document = texts->LoadText(IDS_FAX_SETTINGS_DOCUMENT);
     int jobCount = 0;
@@ -120,6 +118,9 @@ bool SendFaxSettings(const FaxSettings& settings, const std::string& language, H
         send(CountryCodeCommand(settings.countryCode));
     Sleep(kPauseAfterCountryCodeMs);
     if (!settings.skipTime) {
+        // Read after the pause, so that the printer's clock does not start behind by it.
+        FaxClock clock = ReadFaxClock(settings.timeOffset, PrinterEcho::m_nRoundTripSum,
+                                      settings.daylightSaving);
         send(DaylightSavingCommand(settings.daylightSaving));
         send(TimeZoneCommand(clock.timeZoneOffset));
         send(CurrentTimeCommand(clock.currentTime));
