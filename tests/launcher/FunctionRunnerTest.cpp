@@ -203,7 +203,7 @@ TEST_F(FunctionRunnerTest, ArgumentsAreRefusedBeforeAnyLibraryLoads)
     DeleteFileA((Folder() + "Zembrak.dll").c_str());
     ExpectBoxes("/L enu /B", {kIncorrectParameter});
     ExpectBoxes("/FT 2026-02-30_10:00:00", {kIncorrectParameter});
-    // A valid time asks for the fax setup alone, whose library does not exist yet.
+    // A valid time asks for the fax setup alone, whose library this folder lacks.
     ExpectBoxes("/FT 2028-02-29_10:00:", {kMissingFile});
     ExpectBoxes("", {kMissingFile});
 }
