@@ -14,6 +14,8 @@ CModelChoicePage::CModelChoicePage(UINT templateId, const std::string& language,
 BOOL CModelChoicePage::OnSetActive()
 {
     if (!IsModelNeeded()) {
+        // The driver names the model: one chosen for an earlier printer no longer holds.
+        HandChoiceToSheet(std::string());
         SkipToNeighbour();
         return FALSE;
     }

@@ -173,4 +173,25 @@ TEST_F(FaxChoicePagesTest, APrinterAndModelChosenOnThePagesReachTheRecord)
     EXPECT_EQ(1, m_selection.bValid);
 }
 
+// A model chosen for one printer is not reported for another whose driver names its own.
+TEST_F(FaxChoicePagesTest, AModelChosenForAnEarlierPrinterDoesNotReachTheRecord)
+{
+    WizardDriver wizard = Start(true, true);
+    GoTo(wizard, ID_WIZNEXT, PRINTER);
+    ASSERT_TRUE(wizard.SetChecked(IDC_SHOW_ALL_PRINTERS, true));
+    ASSERT_TRUE(wizard.SelectListRow(IDC_PRINTER_LIST, kPlain));
+    GoTo(wizard, ID_WIZNEXT, MODEL);
+    GoTo(wizard, ID_WIZNEXT, CONFIRM);
+    GoTo(wizard, ID_WIZBACK, MODEL);
+    GoTo(wizard, ID_WIZBACK, PRINTER);
+    ASSERT_TRUE(wizard.SelectListRow(IDC_PRINTER_LIST, kFaxTcp));
+    GoTo(wizard, ID_WIZNEXT, CONFIRM);
+    GoTo(wizard, ID_WIZNEXT, COMPLETE);
+    ASSERT_TRUE(wizard.WaitForButtonEnabled(ID_WIZFINISH, true));
+    ASSERT_TRUE(wizard.Press(ID_WIZFINISH));
+    ASSERT_TRUE(m_run->WaitForEnd(5000));
+    EXPECT_STREQ(kFaxTcp, m_selection.szPrinterName);
+    EXPECT_STREQ("", m_selection.szModelName);
+}
+
 }  // namespace
