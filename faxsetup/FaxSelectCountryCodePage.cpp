@@ -33,13 +33,7 @@ FaxSelectCountryCodePage::FaxSelectCountryCodePage(const std::string& language)
 
 BOOL FaxSelectCountryCodePage::OnSetActive()
 {
-    PostButtonsForChoice(!m_strSelectedCode.empty());
-    Dressing dressing;
-    dressing.title = true;
-    dressing.backAndCancel = true;
-    DressSheet(dressing);
-    if (!FillList())
-        PostButtons(WithoutNextAndFinish(m_nWizardButtons));
+    ActivateChoiceList(!m_strSelectedCode.empty(), [this] { return FillList(); });
     return FaxPage::OnSetActive();
 }
 

@@ -4,17 +4,22 @@
 
 #include "FaxTimeChoice.h"
 
+bool LocalSystemTime(int64_t moment, SYSTEMTIME& local)
+{
+    LocalDateTime parts;
+    if (!LocalDateTimeOf(moment, parts))
+        return false;
+    local = {};
+    local.wYear = static_cast<WORD>(parts.year);
+    local.wMonth = static_cast<WORD>(parts.month);
+    local.wDay = static_cast<WORD>(parts.day);
+    local.wHour = static_cast<WORD>(parts.hour);
+    local.wMinute = static_cast<WORD>(parts.minute);
+    local.wSecond = static_cast<WORD>(parts.second);
+    return true;
+}
+
 bool FaxShownTime(int timeOffset, SYSTEMTIME& shown)
 {
-    LocalDateTime local;
-    if (!LocalDateTimeOf(static_cast<int64_t>(time(nullptr)) + timeOffset, local))
-        return false;
-    shown = {};
-    shown.wYear = static_cast<WORD>(local.year);
-    shown.wMonth = static_cast<WORD>(local.month);
-    shown.wDay = static_cast<WORD>(local.day);
-    shown.wHour = static_cast<WORD>(local.hour);
-    shown.wMinute = static_cast<WORD>(local.minute);
-    shown.wSecond = static_cast<WORD>(local.second);
-    return true;
+    return LocalSystemTime(static_cast<int64_t>(time(nullptr)) + timeOffset, shown);
 }

@@ -27,13 +27,7 @@ CSelectLanguagePage::CSelectLanguagePage(const std::string& language)
 
 BOOL CSelectLanguagePage::OnSetActive()
 {
-    PostButtonsForChoice(!m_strMessageLanguage.empty());
-    Dressing dressing;
-    dressing.title = true;
-    dressing.backAndCancel = true;
-    DressSheet(dressing);
-    if (!FillList())
-        PostButtons(WithoutNextAndFinish(m_nWizardButtons));
+    ActivateChoiceList(!m_strMessageLanguage.empty(), [this] { return FillList(); });
     return CDownloadPage::OnSetActive();
 }
 

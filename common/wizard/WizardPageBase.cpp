@@ -100,6 +100,17 @@ void CWizardPageBase::ShowFinishOnly() const
     ShowWindow(::GetDlgItem(SheetWindow(), IDCANCEL), SW_HIDE);
 }
 
+void CWizardPageBase::ActivateChoiceList(bool chosen, const std::function<bool()>& fill)
+{
+    PostButtonsForChoice(chosen);
+    Dressing dressing;
+    dressing.title = true;
+    dressing.backAndCancel = true;
+    DressSheet(dressing);
+    if (!fill())
+        PostButtons(WithoutNextAndFinish(m_nWizardButtons));
+}
+
 void CWizardPageBase::SelectChoice(HWND list, int row) const
 {
     if (row < 0) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 
 #include "PropertyPage.h"
@@ -62,6 +63,9 @@ protected:
     // Selects the row a fill chose, whose selection change then takes it as the choice, and
     // offers Next; without a row (-1), Next stays away.
     void SelectChoice(HWND list, int row) const;
+    // The activation of a page whose list offers the choice: the buttons for the choice the page
+    // has, the dressing, then the list's fill, which takes Next away when it fails.
+    void ActivateChoiceList(bool chosen, const std::function<bool()>& fill);
     // The driver the named printer has now, which may have changed since it was chosen. False,
     // with the sheet's result set, when the installed printers can't be read.
     bool FindCurrentDriver(const std::string& printerName, std::string& driver) const;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ConfigText.h"
+#include "FaxShownTime.h"
 #include "FaxTimeChoice.h"
 #include "FaxWizard.h"
 #include "MessageBoxes.h"
@@ -59,15 +60,8 @@ int64_t ShownMoment(const WizardDriver& wizard, int dateId, int timeId)
 // Types a time of day into the time page's field: the field changes and tells the page.
 void EnterTimeOfDay(const WizardDriver& wizard, int64_t moment)
 {
-    LocalDateTime local;
-    ASSERT_TRUE(LocalDateTimeOf(moment, local));
-    SYSTEMTIME value = {};
-    value.wYear = static_cast<WORD>(local.year);
-    value.wMonth = static_cast<WORD>(local.month);
-    value.wDay = static_cast<WORD>(local.day);
-    value.wHour = static_cast<WORD>(local.hour);
-    value.wMinute = static_cast<WORD>(local.minute);
-    value.wSecond = static_cast<WORD>(local.second);
+    SYSTEMTIME value;
+    ASSERT_TRUE(LocalSystemTime(moment, value));
     HWND page = wizard.ActivePage();
     HWND field = GetDlgItem(page, IDC_FAX_TIME);
     SendMessageA(field, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&value));
