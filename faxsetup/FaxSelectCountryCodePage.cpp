@@ -26,7 +26,8 @@ std::string CountryTablePath(const std::string& language)
 }  // namespace
 
 FaxSelectCountryCodePage::FaxSelectCountryCodePage(const std::string& language)
-    : FaxPage(IDD_FAX_COUNTRY_CODE_PAGE, language, PSWIZB_BACK | PSWIZB_NEXT), m_list(IDC_COUNTRY_LIST, false)
+    : FaxPage(IDD_FAX_COUNTRY_CODE_PAGE, language, PSWIZB_BACK | PSWIZB_NEXT),
+      m_list(IDC_COUNTRY_LIST, false)
 {
     UseSortableList(&m_list);
 }

@@ -34,9 +34,8 @@ bool CModelChoicePage::IsModelNeeded()
         m_strModelName.clear();
     }
     CIniConfig config;
-    m_bModelNeeded = config.GetLastErrorCode() != RESULT_OK || driver.empty() ||
-                     !IsDriverListed(config, driver);
-    return m_bModelNeeded;
+    return config.GetLastErrorCode() != RESULT_OK || driver.empty() ||
+           !IsDriverListed(config, driver);
 }
 
 void CModelChoicePage::FillList()

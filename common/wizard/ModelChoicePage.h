@@ -34,7 +34,6 @@ private:
     void FillList();
 
     std::string m_strModelName;
-    bool m_bModelNeeded = false;
     std::string m_strLastPrinter;
     bool m_bFilling = false;
     CSortableList m_list;

@@ -63,14 +63,6 @@ std::unique_ptr<CWizardPageBase> CreatePage(const FaxPageStep& step, const FaxRu
     }
 }
 
-std::vector<std::string> Names(const Rows& rows)
-{
-    std::vector<std::string> names;
-    for (const auto& row : rows)
-        names.push_back(row.at(0));
-    return names;
-}
-
 class FaxChoicePagesTest : public ::testing::Test {
 protected:
     WizardDriver Start(bool skipCountryCode, bool skipTime)
@@ -133,13 +125,13 @@ TEST_F(FaxChoicePagesTest, APrinterAndModelChosenOnThePagesReachTheRecord)
 
     EXPECT_FALSE(wizard.IsChecked(IDC_SHOW_ALL_PRINTERS));
     EXPECT_EQ((std::vector<std::string>{kFaxLpr, kFaxNoHost, kFaxTcp, kMfp}),
-              Names(wizard.ListRows(IDC_PRINTER_LIST)));
+              wizard.ListFirstCells(IDC_PRINTER_LIST));
     EXPECT_EQ("Select the printer whose fax unit you want to set up.",
               wizard.ControlText(IDC_SELECTED_PRINTER_NOTE));
     EXPECT_TRUE(wizard.WaitForButtonEnabled(ID_WIZNEXT, false));
     ASSERT_TRUE(wizard.SetChecked(IDC_SHOW_ALL_PRINTERS, true));
     EXPECT_EQ((std::vector<std::string>{kFaxLpr, kFaxNoHost, kFaxTcp, kLaser, kMfp, kXps, kPlain}),
-              Names(wizard.ListRows(IDC_PRINTER_LIST)));
+              wizard.ListFirstCells(IDC_PRINTER_LIST));
     ASSERT_TRUE(wizard.SetChecked(IDC_SHOW_ALL_PRINTERS, false));
     EXPECT_EQ(4u, wizard.ListRows(IDC_PRINTER_LIST).size());
 

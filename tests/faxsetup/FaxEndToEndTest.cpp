@@ -30,19 +30,10 @@ namespace {
 
 using namespace test_printers;
 
-// The first cell of every row of a report list.
-std::vector<std::string> FirstCells(const WizardDriver& wizard, int list)
-{
-    std::vector<std::string> cells;
-    for (const std::vector<std::string>& row : wizard.ListRows(list))
-        cells.push_back(row.at(0));
-    return cells;
-}
-
 std::string SelectedFirstCell(const WizardDriver& wizard, int list)
 {
     int row = wizard.SelectedListRow(list);
-    return row < 0 ? std::string() : FirstCells(wizard, list).at(row);
+    return row < 0 ? std::string() : wizard.ListFirstCells(list).at(row);
 }
 
 // The fax export with its real pages, driven as a user would, sending to the test printers.
@@ -102,7 +93,7 @@ TEST_F(FaxEndToEndTest, AFullRunSendsTheFourSettingsAndReportsThePrinter)
     ASSERT_EQ(3, Next(*wizard));
     // The countries of the printer's model LT-200 ("81,1"), in the configuration's order.
     EXPECT_EQ((std::vector<std::string>{"Japan", "United States / Canada"}),
-              FirstCells(*wizard, IDC_COUNTRY_LIST));
+              wizard->ListFirstCells(IDC_COUNTRY_LIST));
 
     // Without a country of the caller's, the model's destination is chosen.
     EXPECT_EQ("Japan", SelectedFirstCell(*wizard, IDC_COUNTRY_LIST));

@@ -13,15 +13,13 @@ struct SheetSeen {
 };
 inline SheetSeen g_seen;
 
-// Stands in for a page of the fax wizard: shows a template (by default the stand-in library's
-// one for its kind) and the buttons it was given; the confirmation's Next counts as the settings
-// sent, with a model chosen.
+// Stands in for a page of the fax wizard: shows the stand-in library's template for its kind and
+// the buttons it was given; the confirmation's Next counts as the settings sent, with a model
+// chosen.
 class StandInPage : public FaxPage {
 public:
-    StandInPage(const FaxPageStep& step, const FaxRun& run, int supportedPrinters,
-                UINT templateId = 0)
-        : FaxPage(templateId != 0 ? templateId : TemplateOf(step.kind), run.language,
-                  step.wizardButtons),
+    StandInPage(const FaxPageStep& step, const FaxRun& run, int supportedPrinters)
+        : FaxPage(TemplateOf(step.kind), run.language, step.wizardButtons),
           m_kind(step.kind), m_nSupportedPrinters(supportedPrinters)
     {
     }

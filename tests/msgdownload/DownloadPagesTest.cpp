@@ -30,14 +30,6 @@ using Rows = std::vector<std::vector<std::string>>;
 
 enum { INTRODUCTION, PRINTER, AFTER_PRINTER };
 
-std::vector<std::string> Names(const Rows& rows)
-{
-    std::vector<std::string> names;
-    for (const auto& row : rows)
-        names.push_back(row.at(0));
-    return names;
-}
-
 // The introduction and printer pages in a real download sheet, followed by a page to land on,
 // run on a thread of their own with the test printers of the prefix.
 class DownloadPagesTest : public ::testing::Test {
@@ -130,15 +122,15 @@ TEST_F(DownloadPagesTest, WithoutSupportedPrintersEveryPrinterIsListedSortableAn
 
     // The first click after a fill sorts descending, the second ascending, each with its arrow;
     // another column keeps the direction and takes the arrow, and no row loses a cell.
-    std::vector<std::string> ascending = Names(all);
+    std::vector<std::string> ascending = wizard.ListFirstCells(IDC_PRINTER_LIST);
     std::sort(ascending.begin(), ascending.end());
     std::vector<std::string> descending(ascending.rbegin(), ascending.rend());
     ASSERT_TRUE(wizard.ClickListColumn(IDC_PRINTER_LIST, 0));
-    EXPECT_EQ(descending, Names(wizard.ListRows(IDC_PRINTER_LIST)));
+    EXPECT_EQ(descending, wizard.ListFirstCells(IDC_PRINTER_LIST));
     HBITMAP descendingArrow = wizard.ListColumnBitmap(IDC_PRINTER_LIST, 0);
     EXPECT_NE(nullptr, descendingArrow);
     ASSERT_TRUE(wizard.ClickListColumn(IDC_PRINTER_LIST, 0));
-    EXPECT_EQ(ascending, Names(wizard.ListRows(IDC_PRINTER_LIST)));
+    EXPECT_EQ(ascending, wizard.ListFirstCells(IDC_PRINTER_LIST));
     EXPECT_NE(nullptr, wizard.ListColumnBitmap(IDC_PRINTER_LIST, 0));
     EXPECT_NE(descendingArrow, wizard.ListColumnBitmap(IDC_PRINTER_LIST, 0));
     ASSERT_TRUE(wizard.ClickListColumn(IDC_PRINTER_LIST, 1));
@@ -153,7 +145,7 @@ TEST_F(DownloadPagesTest, WithoutSupportedPrintersEveryPrinterIsListedSortableAn
 
     // Clearing the box drops the unsupported choice, and with it Next.
     ASSERT_TRUE(wizard.SetChecked(IDC_SHOW_ALL_PRINTERS, false));
-    EXPECT_EQ((std::vector<std::string>{kLaser, kMfp}), Names(wizard.ListRows(IDC_PRINTER_LIST)));
+    EXPECT_EQ((std::vector<std::string>{kLaser, kMfp}), wizard.ListFirstCells(IDC_PRINTER_LIST));
     EXPECT_EQ(-1, wizard.SelectedListRow(IDC_PRINTER_LIST));
     EXPECT_TRUE(wizard.WaitForButtonEnabled(ID_WIZNEXT, false, 2000));
 

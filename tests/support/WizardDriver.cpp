@@ -105,6 +105,14 @@ std::string WizardDriver::ControlText(int id) const
     return control != nullptr ? WindowText(control) : std::string();
 }
 
+std::vector<std::string> WizardDriver::ListFirstCells(int id) const
+{
+    std::vector<std::string> cells;
+    for (const std::vector<std::string>& row : ListRows(id))
+        cells.push_back(row.at(0));
+    return cells;
+}
+
 std::vector<std::vector<std::string>> WizardDriver::ListRows(int id) const
 {
     std::vector<std::vector<std::string>> rows;

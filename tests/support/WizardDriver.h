@@ -54,6 +54,8 @@ public:
 
     // Report-style list views: every row, its cells by column.
     std::vector<std::vector<std::string>> ListRows(int id) const;
+    // The first cell of every row, in the order shown.
+    std::vector<std::string> ListFirstCells(int id) const;
     // Selects and focuses the row whose first cell is firstColumnText, as a click would. This is
     // sent: a page that opened a message box on a selection would hold the call.
     bool SelectListRow(int id, const std::string& firstColumnText) const;
