@@ -7,6 +7,7 @@
 #include <string>
 
 #include "ErrorMessages.h"
+#include "FindExport.h"
 #include "IniConfig.h"
 #include "PrinterList.h"
 #include "PrinterSelection.h"
@@ -51,8 +52,7 @@ public:
     template <typename Export>
     Export FindExport(const char* pszName) const
     {
-        auto found = reinterpret_cast<Export>(
-            reinterpret_cast<void*>(GetProcAddress(m_hModule, pszName)));
+        auto found = ::FindExport<Export>(m_hModule, pszName);
         if (found == nullptr)
             ShowMissingFile();
         return found;
