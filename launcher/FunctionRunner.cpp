@@ -1,7 +1,6 @@
 #include "FunctionRunner.h"
 
 #include <windows.h>
-#include <string.h>
 #include <time.h>
 
 #include <string>
@@ -183,7 +182,7 @@ void FunctionRunner::ChooseFunction()
 // The download's printer and language serve the fax setup too, unless only the fax was chosen.
 void FunctionRunner::ApplyDownloadToFax()
 {
-    if (m_options.pszFunction != nullptr && strcmp(m_options.pszFunction, "2") == 0)
+    if (m_nFunction == FUNCTION_FAX)
         return;
     if (m_options.pszDownloadPrinter != nullptr && m_options.bDownloadPrinterIsFax)
         m_options.pszFaxPrinter = m_options.pszDownloadPrinter;
