@@ -1,12 +1,12 @@
 #include "FunctionRunner.h"
 
 #include <windows.h>
-#include <string.h>
 #include <time.h>
 
 #include <string>
 
 #include "ErrorMessages.h"
+#include "FindExport.h"
 #include "IniConfig.h"
 #include "PrinterList.h"
 #include "PrinterSelection.h"
@@ -51,8 +51,7 @@ public:
     template <typename Export>
     Export FindExport(const char* pszName) const
     {
-        auto found = reinterpret_cast<Export>(
-            reinterpret_cast<void*>(GetProcAddress(m_hModule, pszName)));
+        auto found = ::FindExport<Export>(m_hModule, pszName);
         if (found == nullptr)
             ShowMissingFile();
         return found;
@@ -183,7 +182,7 @@ void FunctionRunner::ChooseFunction()
 // The download's printer and language serve the fax setup too, unless only the fax was chosen.
 void FunctionRunner::ApplyDownloadToFax()
 {
-    if (m_options.pszFunction != nullptr && strcmp(m_options.pszFunction, "2") == 0)
+    if (m_nFunction == FUNCTION_FAX)
         return;
     if (m_options.pszDownloadPrinter != nullptr && m_options.bDownloadPrinterIsFax)
         m_options.pszFaxPrinter = m_options.pszDownloadPrinter;

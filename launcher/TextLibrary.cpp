@@ -1,16 +1,7 @@
 #include "TextLibrary.h"
 
+#include "FindExport.h"
 #include "ModuleText.h"
-
-namespace {
-
-template <typename Export>
-Export FindExport(HMODULE module, const char* pszName)
-{
-    return reinterpret_cast<Export>(reinterpret_cast<void*>(GetProcAddress(module, pszName)));
-}
-
-}  // namespace
 
 CTextLibrary::CTextLibrary(const char* pszPath) : m_hLoader(LoadLibraryA("Quibrant.dll"))
 {

@@ -8,6 +8,7 @@
 #include "ConfigText.h"
 #include "ExpectedReport.h"
 #include "LanguageFiles.h"
+#include "LauncherMessages.h"
 #include "ProgramFiles.h"
 #include "ProgramRun.h"
 #include "ReportFile.h"
@@ -15,8 +16,6 @@
 #include "TestConfig.h"
 
 namespace {
-
-const char kMissingFile[] = "Cannot run Lomarel - a required file is missing.";
 
 // The built Zembrak.exe in a folder of its own, with its resource libraries, a configuration and
 // the configuration's language files.

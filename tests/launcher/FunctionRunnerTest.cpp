@@ -8,6 +8,7 @@
 
 #include "ConfigText.h"
 #include "LanguageFiles.h"
+#include "LauncherMessages.h"
 #include "MessageBoxes.h"
 #include "ProgramFiles.h"
 #include "ProgramRun.h"
@@ -24,9 +25,6 @@
 namespace {
 
 using namespace test_printers;
-
-const char kMissingFile[] = "Cannot run Lomarel - a required file is missing.";
-const char kIncorrectParameter[] = "Cannot run Lomarel - specified parameter(s) is/are incorrect.";
 
 // The laser is then the only installed printer the download supports, so its wizard preselects
 // it; a driver that is not installed keeps the second machine in use.

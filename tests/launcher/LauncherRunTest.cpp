@@ -6,6 +6,7 @@
 
 #include "ConfigText.h"
 #include "LanguageFiles.h"
+#include "LauncherMessages.h"
 #include "ProgramFiles.h"
 #include "ProgramRun.h"
 #include "RegistryKey.h"
@@ -17,11 +18,6 @@ namespace {
 
 // Failure messages name the command line, cut short.
 std::string Describe(const std::string& arguments) { return arguments.substr(0, 80); }
-
-const char kMissingParameter[] = "Cannot run Lomarel - required parameter(s) is/are missing.";
-const char kMissingFile[] = "Cannot run Lomarel - a required file is missing.";
-const char kIncorrectParameter[] = "Cannot run Lomarel - specified parameter(s) is/are incorrect.";
-const char kRegistryWrite[] = "Failed to write to the registry.";
 
 // Runs the built Zembrak.exe from a folder of its own, beside a configuration of the test's.
 class LauncherRunTest : public ::testing::Test {

@@ -3,11 +3,6 @@
 CStopwatch::CStopwatch()
 {
     QueryPerformanceFrequency(&m_nFrequency);
-    Restart();
-}
-
-void CStopwatch::Restart()
-{
     QueryPerformanceCounter(&m_nStart);
 }
 

@@ -3,11 +3,10 @@
 
 #include <functional>
 
-// Milliseconds on the performance counter since construction or the last Restart.
+// Milliseconds on the performance counter since construction.
 class CStopwatch {
 public:
     CStopwatch();
-    void Restart();
     double ElapsedMs() const;
 
 private:

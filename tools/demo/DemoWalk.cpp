@@ -76,18 +76,11 @@ std::string Caption(const ButtonState& button)
     return caption;
 }
 
-// Captures until two pictures a moment apart agree: the page has painted what it shows.
+// Once two pictures a moment apart agree, the page has painted what it shows.
 bool SaveSettled(HWND window, const std::string& path)
 {
-    CWindowImage previous;
     CWindowImage image;
-    bool settled = previous.Capture(window) && WaitFor([&] {
-        Sleep(kSettleMs);
-        bool same = image.Capture(window) && image == previous;
-        previous = image;
-        return same;
-    }, kStepTimeoutMs);
-    return settled && image.SaveBmp(path.c_str());
+    return CaptureSteady(window, image, kSettleMs, kStepTimeoutMs) && image.SaveBmp(path.c_str());
 }
 
 class Walk {

@@ -87,18 +87,22 @@ bool CWindowImage::operator==(const CWindowImage& other) const
     return m_nWidth == other.m_nWidth && m_nHeight == other.m_nHeight && m_bits == other.m_bits;
 }
 
+bool CaptureSteady(HWND hWnd, CWindowImage& image, DWORD settleMs, DWORD timeoutMs)
+{
+    CWindowImage previous;
+    return previous.Capture(hWnd) && WaitFor([&] {
+               Sleep(settleMs);
+               bool same = image.Capture(hWnd) && image == previous;
+               previous = image;
+               return same;
+           }, timeoutMs);
+}
+
 bool CaptureSettled(HWND hWnd, CWindowImage& image, DWORD timeoutMs)
 {
     // A window's thread that is busy (a page reading files as it activates) paints nothing: the
     // picture only counts once the thread is idle and a moment later it still looks the same.
     const DWORD kSettleMs = 150;
-    if (!WaitForPostedMessagesHandled(GetWindowThreadProcessId(hWnd, nullptr), timeoutMs))
-        return false;
-    CWindowImage previous;
-    return previous.Capture(hWnd) && WaitFor([&] {
-               Sleep(kSettleMs);
-               bool same = image.Capture(hWnd) && image == previous;
-               previous = image;
-               return same;
-           }, timeoutMs);
+    return WaitForPostedMessagesHandled(GetWindowThreadProcessId(hWnd, nullptr), timeoutMs) &&
+           CaptureSteady(hWnd, image, kSettleMs, timeoutMs);
 }

@@ -18,6 +18,10 @@ private:
     std::vector<BYTE> m_bits;  // bottom-up rows, each padded to four bytes
 };
 
-// Captures the window until two captures a moment apart agree, so that the picture shows what the
-// window was asked to paint; false when it does not settle within timeoutMs.
+// Captures the window until two captures settleMs apart agree; false when they do not within
+// timeoutMs. Serves a window of any process.
+bool CaptureSteady(HWND hWnd, CWindowImage& image, DWORD settleMs, DWORD timeoutMs);
+
+// The same for a window of this process, once its thread has gone idle, so that the picture shows
+// what the window was asked to paint; false when it does not settle within timeoutMs.
 bool CaptureSettled(HWND hWnd, CWindowImage& image, DWORD timeoutMs);
