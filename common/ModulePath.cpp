@@ -3,17 +3,23 @@
 #include <windows.h>
 #include <stdlib.h>
 
+std::string GetProgramPath()
+{
+    char path[MAX_PATH];
+    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    return length > 0 && length < sizeof path ? std::string(path, length) : std::string();
+}
+
 bool GetPathBesideProgram(const char* fileName, std::string& path)
 {
     path.clear();
-    char module[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, module, sizeof module);
-    if (length == 0 || length >= sizeof module)
+    std::string module = GetProgramPath();
+    if (module.empty())
         return false;
 
     char drive[_MAX_DRIVE];
     char directory[_MAX_DIR];
-    _splitpath(module, drive, directory, nullptr, nullptr);
+    _splitpath(module.c_str(), drive, directory, nullptr, nullptr);
     std::string joined = std::string(drive) + directory + fileName;
     if (joined.size() + 1 >= MAX_PATH)
         return false;

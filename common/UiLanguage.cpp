@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "FindExport.h"
 #include "IniConfig.h"
 #include "ModulePath.h"
 #include "MultibyteText.h"
@@ -52,9 +53,7 @@ void DetectNt5Language(LANGID& language)
     if (kernel == nullptr)
         return;
     typedef LANGID(WINAPI * GetUiLanguage)();
-    auto getUiLanguage =
-        reinterpret_cast<GetUiLanguage>(
-        reinterpret_cast<void*>(GetProcAddress(kernel, "GetUserDefaultUILanguage")));
+    auto getUiLanguage = FindExport<GetUiLanguage>(kernel, "GetUserDefaultUILanguage");
     if (getUiLanguage != nullptr)
         language = getUiLanguage();
     FreeLibrary(kernel);

@@ -7,6 +7,7 @@
 
 #include "ErrorMessages.h"
 #include "FindExport.h"
+#include "FunctionExports.h"
 #include "IniConfig.h"
 #include "PrinterList.h"
 #include "PrinterSelection.h"
@@ -18,15 +19,6 @@
 #include "UiLanguage.h"
 
 namespace {
-
-using SelectFunctionExport = int(WINAPI*)(const char* pszLanguage, int* pDoCountryCode,
-                                          int* pDoTime, int* pDoDownload);
-using FaxSetupExport = int(WINAPI*)(const char* pszPrinter, const char* pszLanguage,
-                                    int nTimeOffset, const char* pszCountryCode,
-                                    int bSkipIntroduction, int bSkipCountryCode, int bSkipTime,
-                                    PRINTER_SELECTION* pSelection);
-using DownloadExport = int(WINAPI*)(const char* pszPrinter, const char* pszLanguage, int bFlagB,
-                                    int bFlagC, const PRINTER_SELECTION* pSelection);
 
 enum Function { FUNCTION_DOWNLOAD = 1, FUNCTION_FAX = 2, FUNCTION_BOTH = 3 };
 
@@ -275,7 +267,7 @@ void FunctionRunner::RunDownload()
     }
     if (m_bDoDownload == 0)
         return;
-    auto downloadToPrinter = download.FindExport<DownloadExport>("KyvMsgdlDownloadToPrinter");
+    auto downloadToPrinter = download.FindExport<DownloadToPrinterExport>("KyvMsgdlDownloadToPrinter");
     if (downloadToPrinter == nullptr)
         return;
     downloadToPrinter(m_options.pszDownloadPrinter, m_options.pszDownloadLanguage,

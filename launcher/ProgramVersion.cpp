@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "IniConfig.h"
+#include "ModulePath.h"
 #include "VersionInfo.h"
 
 std::string ComposeProgramVersion(const std::string& fileVersion, const std::string& revision)
@@ -23,11 +24,10 @@ std::string ComposeProgramVersion(const std::string& fileVersion, const std::str
 
 std::string GetProgramVersion(const CIniConfig& config)
 {
-    char path[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string path = GetProgramPath();
     std::string fileVersion;
-    if (length != 0 && length < sizeof path)
-        fileVersion = CVersionInfo(path).GetFileVersion();
+    if (!path.empty())
+        fileVersion = CVersionInfo(path.c_str()).GetFileVersion();
     std::string revision;
     config.GetRevision(revision);
     return ComposeProgramVersion(fileVersion, revision);

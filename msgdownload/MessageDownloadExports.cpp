@@ -31,13 +31,6 @@ int ShowBox(const CResourceLibrary& texts, UINT textId, UINT style)
                          style, 0);
 }
 
-std::string RunningProgramPath()
-{
-    char path[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-    return length > 0 && length < sizeof path ? std::string(path, length) : std::string();
-}
-
 }  // namespace
 
 // The leading number of this library's file version, or 0.
@@ -52,7 +45,7 @@ extern "C" int WINAPI KyvMsgdlGetVersion()
 // The running program's file version packed into one number, or 0.
 extern "C" int WINAPI KyvMsgdlGetAPVersion()
 {
-    std::string path = RunningProgramPath();
+    std::string path = GetProgramPath();
     if (path.empty())
         return 0;
     return PackedVersionNumber(CVersionInfo(path.c_str()).GetFileVersion());
