@@ -106,6 +106,9 @@ private:
     bool ReadEntryNames(const char* section, std::vector<std::string>& names, bool& empty) const;
     bool ReadValues(const char* section, IniSection& target) const;
     int FindKey(IniSectionId id, const char* key);
+    // The value of a key of the section (possibly empty). A key that is named but absent leaves
+    // `missingError`, no key at all ERR_INI_ARGUMENT.
+    bool FindValue(IniSectionId id, const char* key, int missingError, std::string& value);
     bool GetRequiredValue(IniSectionId id, const char* key, int errorCode, std::string& value);
     bool CollectUnknownItems(const std::string& list, bool (CIniConfig::*isKnown)(const char*),
                              std::string& unknown);
