@@ -198,13 +198,19 @@ int CIniConfig::GetLanguageCount() const
 
 bool CIniConfig::GetLanguageId(int index, std::string& language)
 {
-    language.clear();
-    if (index < 0 || index >= GetLanguageCount()) {
+    return GetKeyAt(SECTION_LANGUAGE, index, language);
+}
+
+bool CIniConfig::GetKeyAt(IniSectionId id, int index, std::string& key)
+{
+    key.clear();
+    const std::vector<std::string>& keys = m_sections[id].keys;
+    if (index < 0 || static_cast<size_t>(index) >= keys.size()) {
         m_nLastError = ERR_INI_ARGUMENT;
         return false;
     }
-    language = m_sections[SECTION_LANGUAGE].keys[index];
-    return !language.empty();
+    key = keys[index];
+    return !key.empty();
 }
 
 bool CIniConfig::GetLanguageName(const char* language, std::string& name)
@@ -505,13 +511,7 @@ int CIniConfig::GetFaxModelCount() const
 
 bool CIniConfig::GetFaxModelName(int index, std::string& model)
 {
-    model.clear();
-    if (index < 0 || index >= GetFaxModelCount()) {
-        m_nLastError = ERR_INI_ARGUMENT;
-        return false;
-    }
-    model = m_sections[SECTION_FAX_MACHINE].keys[index];
-    return !model.empty();
+    return GetKeyAt(SECTION_FAX_MACHINE, index, model);
 }
 
 bool CIniConfig::GetModelForDriver(const char* driver, std::string& model)
