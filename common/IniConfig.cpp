@@ -42,7 +42,6 @@ const SectionLayout kSections[] = {
     {SECTION_PANEL_RESTRICTION, "PanelRestriction", false, true},
 };
 
-
 }  // namespace
 
 int IniSection::Find(const char* key) const
@@ -154,6 +153,19 @@ int CIniConfig::FindKey(IniSectionId id, const char* key)
     return m_sections[id].Find(key) + 1;
 }
 
+bool CIniConfig::FindValue(IniSectionId id, const char* key, int missingError, std::string& value)
+{
+    value.clear();
+    int index = FindKey(id, key);
+    if (index == 0) {
+        if (!IsEmpty(key))
+            m_nLastError = missingError;
+        return false;
+    }
+    value = m_sections[id].ValueAt(index - 1);
+    return true;
+}
+
 int CIniConfig::FindDriver(const char* driver) { return FindKey(SECTION_DRIVERS, driver); }
 
 int CIniConfig::FindModel(const char* model)
@@ -186,13 +198,19 @@ int CIniConfig::GetLanguageCount() const
 
 bool CIniConfig::GetLanguageId(int index, std::string& language)
 {
-    language.clear();
-    if (index < 0 || index >= GetLanguageCount()) {
+    return GetKeyAt(SECTION_LANGUAGE, index, language);
+}
+
+bool CIniConfig::GetKeyAt(IniSectionId id, int index, std::string& key)
+{
+    key.clear();
+    const std::vector<std::string>& keys = m_sections[id].keys;
+    if (index < 0 || static_cast<size_t>(index) >= keys.size()) {
         m_nLastError = ERR_INI_ARGUMENT;
         return false;
     }
-    language = m_sections[SECTION_LANGUAGE].keys[index];
-    return !language.empty();
+    key = keys[index];
+    return !key.empty();
 }
 
 bool CIniConfig::GetLanguageName(const char* language, std::string& name)
@@ -355,15 +373,9 @@ int CIniConfig::MatchLanguageByPrefix(const char* code, std::string& language)
 bool CIniConfig::GetMachineLanguages(IniSectionId owner, const char* key, std::string& machine,
                                      std::string& languages)
 {
-    machine.clear();
     languages.clear();
-    int index = FindKey(owner, key);
-    if (index == 0) {
-        if (!IsEmpty(key))
-            m_nLastError = owner == SECTION_DRIVERS ? ERR_INI_DRIVER : ERR_INI_MODEL;
+    if (!FindValue(owner, key, owner == SECTION_DRIVERS ? ERR_INI_DRIVER : ERR_INI_MODEL, machine))
         return false;
-    }
-    machine = m_sections[owner].ValueAt(index - 1);
     const IniSection& machines = m_sections[SECTION_MACHINES];
     int machineIndex = machine.empty() ? -1 : machines.Find(machine.c_str());
     if (machineIndex < 0) {
@@ -499,38 +511,20 @@ int CIniConfig::GetFaxModelCount() const
 
 bool CIniConfig::GetFaxModelName(int index, std::string& model)
 {
-    model.clear();
-    if (index < 0 || index >= GetFaxModelCount()) {
-        m_nLastError = ERR_INI_ARGUMENT;
-        return false;
-    }
-    model = m_sections[SECTION_FAX_MACHINE].keys[index];
-    return !model.empty();
+    return GetKeyAt(SECTION_FAX_MACHINE, index, model);
 }
 
 bool CIniConfig::GetModelForDriver(const char* driver, std::string& model)
 {
-    model.clear();
-    int index = FindKey(SECTION_DRIVER_AND_MODEL, driver);
-    if (index == 0) {
-        if (!IsEmpty(driver))
-            m_nLastError = ERR_INI_DRIVER;
-        return false;
-    }
-    model = m_sections[SECTION_DRIVER_AND_MODEL].ValueAt(index - 1);
-    return !model.empty();
+    return FindValue(SECTION_DRIVER_AND_MODEL, driver, ERR_INI_DRIVER, model) && !model.empty();
 }
 
 int CIniConfig::GetFaxCountryList(const char* model, std::string& list)
 {
     list.clear();
-    int index = FindKey(SECTION_FAX_MACHINE, model);
-    if (index == 0) {
-        if (!IsEmpty(model))
-            m_nLastError = ERR_INI_MODEL;
+    std::string value;
+    if (!FindValue(SECTION_FAX_MACHINE, model, ERR_INI_MODEL, value))
         return 0;
-    }
-    const std::string& value = m_sections[SECTION_FAX_MACHINE].ValueAt(index - 1);
     if (value.empty()) {
         m_nLastError = ERR_INI_COUNTRY_CODE;
         return 0;
@@ -548,14 +542,8 @@ int CIniConfig::GetFaxCountryList(const char* model, std::string& list)
 
 bool CIniConfig::GetFaxDestination(const char* model, std::string& destination)
 {
-    destination.clear();
-    int index = FindKey(SECTION_FAX_DESTINATION, model);
-    if (index == 0) {
-        if (!IsEmpty(model))
-            m_nLastError = ERR_INI_MODEL;
+    if (!FindValue(SECTION_FAX_DESTINATION, model, ERR_INI_MODEL, destination))
         return false;
-    }
-    destination = m_sections[SECTION_FAX_DESTINATION].ValueAt(index - 1);
     if (destination.empty()) {
         m_nLastError = ERR_NO_DESTINATION;
         return false;

@@ -106,6 +106,11 @@ private:
     bool ReadEntryNames(const char* section, std::vector<std::string>& names, bool& empty) const;
     bool ReadValues(const char* section, IniSection& target) const;
     int FindKey(IniSectionId id, const char* key);
+    // The value of a key of the section (possibly empty). A key that is named but absent leaves
+    // `missingError`, no key at all ERR_INI_ARGUMENT.
+    bool FindValue(IniSectionId id, const char* key, int missingError, std::string& value);
+    // The key at a 0-based index of the section; ERR_INI_ARGUMENT when there is none.
+    bool GetKeyAt(IniSectionId id, int index, std::string& key);
     bool GetRequiredValue(IniSectionId id, const char* key, int errorCode, std::string& value);
     bool CollectUnknownItems(const std::string& list, bool (CIniConfig::*isKnown)(const char*),
                              std::string& unknown);

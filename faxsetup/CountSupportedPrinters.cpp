@@ -14,5 +14,5 @@ int CountSupportedPrinters(int& count)
     count = supported.count;
     if (supported.listError != RESULT_OK)
         return supported.listError;
-    return count == 0 && supported.listed == 0 ? ERR_PRINTER_NONE : RESULT_OK;
+    return supported.listed == 0 ? ERR_PRINTER_NONE : RESULT_OK;
 }

@@ -18,7 +18,6 @@ const size_t kLanguageCodeLength = 3;
 const UINT kNoSupportedPrinterBoxStyle =
     MB_YESNO | MB_ICONEXCLAMATION | MB_SETFOREGROUND | MB_TOPMOST;
 
-
 }  // namespace
 
 // Sets up the fax unit of a printer through the wizard. Returns 0 or the code of the last error

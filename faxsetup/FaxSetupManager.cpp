@@ -5,8 +5,7 @@
 FaxSetupManager::FaxSetupManager(const char* title, const std::string& language, HWND parent,
                                  UINT firstPage)
     : CWizardSheet(title, FaxPageTextLibraryPath(language), FaxPageTextLibraryPath(language),
-                   parent, firstPage),
-      m_strUiLanguage(language)
+                   parent, firstPage)
 {
 }
 

@@ -13,7 +13,6 @@ public:
 
     void SetPrinter(const std::string& name, const std::string& port, const std::string& driver);
     void GetPrinter(std::string& name, std::string& port, std::string& driver) const;
-    const std::string& GetUiLanguage() const { return m_strUiLanguage; }
     void SetCountryCode(const std::string& code) { m_strCountryCode = code; }
     void SetCountryName(const std::string& name) { m_strCountryName = name; }
     void GetCountry(std::string& code, std::string& name) const;
@@ -30,7 +29,6 @@ private:
     std::string m_strPrinterName;
     std::string m_strPortName;
     std::string m_strDriverName;
-    std::string m_strUiLanguage;
     std::string m_strCountryCode;
     std::string m_strCountryName;
     int m_nTimeOffset = 0;

@@ -50,9 +50,9 @@ int RunFaxWizard(const FaxRun& run, FaxPageFactory createPage)
     FaxSetupManager sheet(LoadSheetTitle(texts).c_str(), run.language);
     int supportedPrinters = 0;
     CountSupportedPrinters(supportedPrinters);
-    sheet.SetPrinter(run.printerName, "", "");
     sheet.SetCountryCode(run.countryCode);
     sheet.SetTimeOffset(run.timeOffset);
+    // The sheet starts with no printer; a given one the spooler lacks keeps its name alone.
     if (!run.printerName.empty()) {
         CPrinterList printers;
         PrinterInfo printer = printers.FindByName(run.printerName.c_str());

@@ -11,13 +11,12 @@ const char kLprMonitor[] = "Gastrolet Port";
 
 }  // namespace
 
-CPortEntry::CPortEntry(const PORT_INFO_2A& record) : m_nPortType(record.fPortType)
+CPortEntry::CPortEntry(const PORT_INFO_2A& record)
 {
     CopyTexts(record.pPortName, record.pMonitorName, record.pDescription);
 }
 
-CPortEntry::CPortEntry(const CPortEntry& other)
-    : m_nPortType(other.m_nPortType), m_nError(other.m_nError)
+CPortEntry::CPortEntry(const CPortEntry& other) : m_nError(other.m_nError)
 {
     CopyTexts(other.GetPortName(), other.GetMonitorName(), other.GetDescription());
 }
@@ -25,7 +24,6 @@ CPortEntry::CPortEntry(const CPortEntry& other)
 CPortEntry& CPortEntry::operator=(const CPortEntry& other)
 {
     if (this != &other) {
-        m_nPortType = other.m_nPortType;
         m_nError = other.m_nError;
         CopyTexts(other.GetPortName(), other.GetMonitorName(), other.GetDescription());
     }

@@ -15,7 +15,6 @@ public:
     const char* GetPortName() const { return m_strPortName.c_str(); }
     const char* GetMonitorName() const { return m_strMonitorName.c_str(); }
     const char* GetDescription() const { return m_strDescription.c_str(); }
-    DWORD GetPortType() const { return m_nPortType; }
     int GetError() const { return m_nError; }
     bool IsEmpty() const { return m_strPortName.empty(); }
 
@@ -29,6 +28,5 @@ private:
     std::string m_strPortName;
     std::string m_strMonitorName;
     std::string m_strDescription;
-    DWORD m_nPortType = 0;
     int m_nError = 0;
 };
