@@ -38,9 +38,8 @@ extern "C" int WINAPI KyvFaxSetup(const char* pszPrinterName, const char* pszLan
         int supportedPrinters = 0;
         int error = CountSupportedPrinters(supportedPrinters);
         if ((error != 0 || supportedPrinters == 0) &&
-            MessageBoxExA(nullptr, texts.LoadText(IDS_ASK_NO_SUPPORTED_PRINTER).c_str(),
-                          LoadMessageCaption(texts).c_str(), kNoSupportedPrinterBoxStyle,
-                          0) == IDNO)
+            ShowWizardMessage(nullptr, texts, IDS_ASK_NO_SUPPORTED_PRINTER,
+                              kNoSupportedPrinterBoxStyle) == IDNO)
             return error;
     }
     run.printerName = TextOrEmpty(pszPrinterName);

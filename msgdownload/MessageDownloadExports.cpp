@@ -25,12 +25,6 @@ const UINT kNoPrinterBoxStyle = MB_OK | MB_ICONEXCLAMATION | MB_SETFOREGROUND | 
 const UINT kNoSupportedPrinterBoxStyle = MB_YESNO | MB_ICONEXCLAMATION | MB_SETFOREGROUND | MB_TOPMOST;
 
 
-int ShowBox(const CResourceLibrary& texts, UINT textId, UINT style)
-{
-    return MessageBoxExA(nullptr, texts.LoadText(textId).c_str(), LoadMessageCaption(texts).c_str(),
-                         style, 0);
-}
-
 }  // namespace
 
 // The leading number of this library's file version, or 0.
@@ -75,13 +69,14 @@ extern "C" int WINAPI KyvMsgdlDownloadToPrinter(const char* pszPrinterName, cons
     }
     CPrinterList printers;
     if (printers.GetCount() <= 0) {
-        ShowBox(texts, IDS_NO_PRINTER_INSTALLED, kNoPrinterBoxStyle);
+        ShowWizardMessage(nullptr, texts, IDS_NO_PRINTER_INSTALLED, kNoPrinterBoxStyle);
         return printers.GetStatus();
     }
     SupportedPrinters supported = FindSupportedPrinters(config);
     int error = supported.listError != 0 ? supported.listError : config.GetLastErrorCode();
     if ((supported.count == 0 || error != 0) &&
-        ShowBox(texts, IDS_ASK_NO_SUPPORTED_PRINTER, kNoSupportedPrinterBoxStyle) == IDNO)
+        ShowWizardMessage(nullptr, texts, IDS_ASK_NO_SUPPORTED_PRINTER,
+                          kNoSupportedPrinterBoxStyle) == IDNO)
         return error;
 
     bool preselected = !run.requestedLanguage.empty();

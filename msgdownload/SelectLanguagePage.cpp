@@ -174,10 +174,8 @@ bool CSelectLanguagePage::ConfirmRestrictedLanguage() const
         Sheet().SetResult(ERR_RESOURCE_LIBRARY);
         return false;
     }
-    int answer = MessageBoxExA(GetSafeHwnd(), texts.LoadText(question).c_str(),
-                               LoadMessageCaption(texts).c_str(),
-                               MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2 | MB_SETFOREGROUND |
-                                   MB_TOPMOST,
-                               0);
+    int answer = ShowWizardMessage(GetSafeHwnd(), texts, question,
+                                   MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2 |
+                                       MB_SETFOREGROUND | MB_TOPMOST);
     return answer != IDNO;
 }

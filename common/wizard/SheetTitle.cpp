@@ -19,3 +19,9 @@ std::string LoadMessageCaption(const CResourceLibrary& texts)
 {
     return FillTextSlot(texts.LoadText(kMessageCaptionFormat), GetMainVersion());
 }
+
+int ShowWizardMessage(HWND owner, const CResourceLibrary& texts, UINT textId, UINT style)
+{
+    return MessageBoxExA(owner, texts.LoadText(textId).c_str(), LoadMessageCaption(texts).c_str(),
+                         style, 0);
+}

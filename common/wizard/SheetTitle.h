@@ -1,4 +1,6 @@
 #pragma once
+#include <windows.h>
+
 #include <string>
 
 #include "ResourceLibrary.h"
@@ -8,3 +10,6 @@ std::string LoadSheetTitle(const CResourceLibrary& texts);
 
 // The caption of every message box of a wizard: text 102 of `texts` with the product version.
 std::string LoadMessageCaption(const CResourceLibrary& texts);
+
+// A message box of a wizard: text `textId` of `texts` under that caption; returns the answer.
+int ShowWizardMessage(HWND owner, const CResourceLibrary& texts, UINT textId, UINT style);
