@@ -16,11 +16,13 @@
 #include "ReceivedJobs.h"
 #include "ResourceFiles.h"
 #include "ResourceIds.h"
+#include "RunningProgram.h"
 #include "TestConfig.h"
 #include "TestPrinters.h"
 #include "TimeOffset.h"
 #include "WaitFor.h"
 #include "WizardDriver.h"
+#include "WizardWalk.h"
 
 namespace {
 
@@ -54,55 +56,6 @@ bool Tick(const WizardDriver& wizard, int id)
     return WaitFor([&] { return wizard.IsChecked(id); });
 }
 
-// A launcher left running while the test drives its windows from outside.
-class RunningLauncher {
-public:
-    RunningLauncher(const std::string& program, const std::string& arguments)
-    {
-        std::string commandLine = "\"" + program + "\" " + arguments;
-        STARTUPINFOA startup = {};
-        startup.cb = sizeof startup;
-        CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                       nullptr, &startup, &m_process);
-    }
-    ~RunningLauncher()
-    {
-        if (m_process.hProcess == nullptr)
-            return;
-        if (WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT)
-            TerminateProcess(m_process.hProcess, 1);
-        CloseHandle(m_process.hThread);
-        CloseHandle(m_process.hProcess);
-    }
-    RunningLauncher(const RunningLauncher&) = delete;
-    RunningLauncher& operator=(const RunningLauncher&) = delete;
-
-    DWORD Id() const { return m_process.dwProcessId; }
-
-    // The full 32-bit exit code, or STILL_ACTIVE when the launcher has not ended in time.
-    DWORD WaitForExit(DWORD timeoutMs = 10000) const
-    {
-        DWORD code = STILL_ACTIVE;
-        if (WaitForSingleObject(m_process.hProcess, timeoutMs) == WAIT_OBJECT_0)
-            GetExitCodeProcess(m_process.hProcess, &code);
-        return code;
-    }
-
-    // Reads and answers the next message box, which must come.
-    MessageBoxSeen AnswerBox() const
-    {
-        HWND box = WaitForMessageBox(Id(), 10000);
-        if (box == nullptr)
-            return MessageBoxSeen();
-        MessageBoxSeen seen = ReadMessageBox(box);
-        PressMessageBoxButton(box);
-        return seen;
-    }
-
-private:
-    PROCESS_INFORMATION m_process = {};
-};
-
 // The built launcher and its three function libraries, copied into a folder of their own with
 // the resource libraries and the language files of the configuration.
 class FunctionRunnerTest : public ::testing::Test {
@@ -132,19 +85,6 @@ protected:
         EXPECT_EQ(texts, seen) << arguments;
     }
 
-    // Presses Next until the last page offers Finish, then Finish.
-    static void WalkToTheEnd(WizardDriver& wizard)
-    {
-        for (int page = 0; page < 10 && !wizard.Button(kFinishButton).visible; ++page) {
-            int index = wizard.ActiveIndex();
-            ASSERT_TRUE(wizard.WaitForButtonEnabled(kNextButton, true, 3000)) << "page " << index;
-            ASSERT_TRUE(wizard.Press(kNextButton));
-            ASSERT_TRUE(WaitFor([&] { return wizard.ActiveIndex() != index; })) << "page " << index;
-        }
-        ASSERT_TRUE(wizard.WaitForButtonEnabled(kFinishButton, true, 3000));
-        ASSERT_TRUE(wizard.Press(kFinishButton));
-    }
-
     ScopedFolder m_folder{"function-runner"};
     ScopedResourceFolder m_resources{m_folder.Path()};
     ScopedLanguageFiles m_languageFiles{m_folder.Path(), kTestConfig};
@@ -152,7 +92,7 @@ protected:
 
 TEST_F(FunctionRunnerTest, WithoutFaxSectionTheDownloadRunsAloneAndASecondLauncherStaysSilent)
 {
-    RunningLauncher first(Launcher(), "");
+    RunningProgram first(Launcher(), "");
     HWND sheet = WaitForWizard(first.Id(), 10000);
     ASSERT_NE(nullptr, sheet);
 
@@ -172,7 +112,7 @@ TEST_F(FunctionRunnerTest, WithFaxSectionTheChoosersAnswersDecideWhatRuns)
     UseConfig(kLaserOnlyConfig);
     // Asked for the download only: the fax library is reported missing, the download runs.
     {
-        RunningLauncher launcher(Launcher(), "");
+        RunningProgram launcher(Launcher(), "");
         WizardDriver choice(WaitForWizard(launcher.Id(), 10000));
         ASSERT_TRUE(Tick(choice, IDC_DOWNLOAD_BOX));
         ASSERT_TRUE(choice.WaitForButtonEnabled(kFinishButton, true, 3000));
@@ -185,7 +125,7 @@ TEST_F(FunctionRunnerTest, WithFaxSectionTheChoosersAnswersDecideWhatRuns)
     }
     // Asked for the time only: no download follows the fax step.
     {
-        RunningLauncher launcher(Launcher(), "");
+        RunningProgram launcher(Launcher(), "");
         WizardDriver choice(WaitForWizard(launcher.Id(), 10000));
         ASSERT_TRUE(Tick(choice, IDC_TIME_BOX));
         ASSERT_TRUE(choice.WaitForButtonEnabled(kFinishButton, true, 3000));
@@ -214,7 +154,7 @@ TEST_F(FunctionRunnerTest, TheCombinedRunSetsUpTheFaxThenDownloadsToTheSamePrint
                           (Folder() + "Tollimar.dll").c_str(), FALSE));
     UseConfig(kFaxDownloadConfig);
     ForgetReceivedJobs();
-    RunningLauncher launcher(Launcher(), std::string("/P \"") + kFaxTcp + "\" /L enu /B /C");
+    RunningProgram launcher(Launcher(), std::string("/P \"") + kFaxTcp + "\" /L enu /B /C");
 
     // No introduction and no printer choice: the country code comes first.
     WizardDriver fax(WaitForWizard(launcher.Id(), 10000));

@@ -5,6 +5,9 @@
 # 64-bit prefix without any 32-bit code, which some machines cannot run at all.
 wine_env() {
   export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  # Wine's spooler takes in every printer of the CUPS server it reaches. A prefix of ours sees
+  # only the server its own script started (start_cupsd), never the machine's own printers.
+  export CUPS_SERVER=${CUPS_SERVER:-$1/no-cups-server.sock}
   if [ "${LOMAREL_ARCH:-x86_64}" = i686 ]; then
     export WINEARCH=win32 WINE_LOADER=/usr/lib/wine/wine
   else
