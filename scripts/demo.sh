@@ -1,15 +1,14 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and shows the launcher at work on a virtual PJL printer that
-# listens on 127.0.0.1:9100, reached from a demo Wine prefix through a CUPS queue of the demo's own
-# (and, as a second printer, through a standard TCP/IP port); a third printer, on a file port, is
-# one the configuration does not know. An installer asks how many installed printers the message
-# download supports, the configuration is checked, and then the launcher runs its main job: the
-# function chooser, the fax setup (country code and clock) and a panel-language download, both to
-# the CUPS printer. With a display (and LOMAREL_DEMO_SCRIPTED unset) you drive the wizards;
-# otherwise a scripted walk-through under Xvfb takes every default and saves a picture of each
-# page. Last it shows the printer's side: its log and what it now holds. Exits with 1 when the fax
-# settings or the download did not reach the printer as they should.
-# Runs as root: cupsd, and the fax setup's echo check on a TCP/IP port (a raw socket).
+# listens on 127.0.0.1:9100, reached from a demo Wine prefix through a CUPS queue of the demo's
+# own; a second printer, on a file port, is one the configuration does not know. An installer asks
+# how many installed printers the message download supports, the configuration is checked, and
+# then the launcher runs its main job: the function chooser, the fax setup (country code and
+# clock) and a panel-language download. With a display (and LOMAREL_DEMO_SCRIPTED unset) you
+# drive the wizards; otherwise a scripted walk-through under Xvfb takes every default and saves a
+# picture of each page. Last it shows the printer's side: its log and what it now holds. Exits
+# with 1 when the fax settings or the download did not reach the printer as they should.
+# Runs as root, for cupsd.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=$here/build
@@ -44,17 +43,14 @@ add_raw_queue "$queue" socket://127.0.0.1:9100
 lpstat -v "$queue" | sed 's/^/   /'
 echo "== Preparing a demo Wine prefix with the demo printers"
 new_prefix "$prefix"
-sink=$here/tools/demo/job-sink.sh
-install_network_ports "$build/bin/TestPortMonitor.dll" "$sink" "$output"
-pipe_port IP_127.0.0.1 "\"$here/tools/demo/raw-port.sh\" 127.0.0.1 9100"
-job_file_printers "$here/samples/printers.txt" "$sink" "$output" > "$build/demo-printers.txt"
+# The demo's LP-5300 is the CUPS queue's printer, which Wine took in as the prefix started; of
+# the sample printers it installs the others.
+grep -v '^Lomarel LP-5300' "$here/samples/printers.txt" |
+  job_file_printers /dev/stdin "$here/tools/demo/job-sink.sh" "$output" > "$build/demo-printers.txt"
 install_printers "$build/bin/InstallPrinters.exe" "$build/demo-printers.txt"
-grep -v '^#' "$here/samples/printers.txt" | cut -d'|' -f1-3 |
-  sed 's/|/  (driver: /; s/|/, port: /; s/$/)/; s/^/   /'
 echo "   $queue  (driver: $queue, port: CUPS:$queue), which Wine took from the CUPS queue"
-echo "   CUPS:$queue and IP_127.0.0.1, a standard TCP/IP port whose printer's address is"
-echo "   127.0.0.1, both lead to the virtual printer's raw port; the file port's jobs are kept as"
-echo "   $output/inkjet-<n>.prn"
+grep -v '^#' "$build/demo-printers.txt" | cut -d'|' -f1-2 | sed 's/|/  (driver: /; s/$/)/; s/^/   /'
+echo "   the second printer's jobs are kept as $output/inkjet-<n>.prn"
 
 echo "== Install folder $build/dist"
 ls "$build/dist" | sed 's/^/   /'
@@ -64,7 +60,7 @@ echo "== An installer creates $key and runs: Zembrak.exe /A \"$key\""
 wine reg add "$key" /f >/dev/null 2>&1
 wine "$build/dist/Zembrak.exe" /A "$key"
 answer=$(wine reg query "$key" /v LangDwmResult 2>/dev/null | tr -d '\r' | awk '/LangDwmResult/ {print $3}')
-echo "== LangDwmResult = $((answer)) supported printer(s) (expected 2: the two ways to the LP-5300)"
+echo "== LangDwmResult = $((answer)) supported printer(s) (expected 1: only the LP-5300's driver is configured)"
 
 echo "== Checking the configuration: Zembrak.exe /CheckInifile"
 rm -f "$build/dist/error.log"
@@ -74,20 +70,19 @@ iconv -f CP932 -t UTF-8 "$build/dist/error.log" | tr -d '\r' | sed 's/^/   /'
 
 echo "== The main job: Zembrak.exe without options"
 if [ -n "$scripted" ]; then
-  echo "   a scripted walk-through on a virtual display ticks all three tasks in the chooser,"
-  echo "   chooses the CUPS printer $queue and takes every default: in the fax setup its model's"
+  echo "   a scripted walk-through on a virtual display ticks all three tasks in the chooser and"
+  echo "   takes every default: in the fax setup the one supported printer ($queue), its model's"
   echo "   destination country and the PC's time, then Send; in the download the printer the fax"
   echo "   setup chose and the user's own language (English)"
   LC_ALL=en_US.UTF-8 timeout 300 "$WINE_LOADER" "$build/bin/DemoWalk.exe" "$(winepath -w "$output")" \
-    "$queue" "$(winepath -w "$build/dist/Zembrak.exe")" ||
-    fail "the walk through the wizards did not finish"
+    "$(winepath -w "$build/dist/Zembrak.exe")" || fail "the walk through the wizards did not finish"
   for picture in "$output"/*.bmp; do
     python3 "$here/tools/screenshots/bmp2png.py" "$picture" "${picture%.bmp}.png"
     rm "$picture"
   done
   echo "   pictures of the pages passed: $output/*.png"
 else
-  echo "   drive the wizards on your display: tick all three tasks, choose an LP-5300, a country"
+  echo "   drive the wizards on your display: tick all three tasks, choose the LP-5300, a country"
   echo "   and the time, press Send and Finish; then choose a language, press Download, then Finish"
   wine "$build/dist/Zembrak.exe" || true
 fi
@@ -112,10 +107,27 @@ echo "$description"
 echo "== The language file's header, decoded (lngtool dump)"
 "$build/tools-native/lngtool" dump "$output/received.lng" | sed 's/^/   /' ||
   fail "the downloaded language file's header does not read"
+echo "== The printer's side: its log ($printer/printer.log)"
+sed 's/^/   /' "$printer/printer.log"
+echo "== What the printer holds now ($printer/printer-state.txt)"
+state() { sed -n "s/^$1=//p" "$printer/printer-state.txt"; }
+cmp -s "$printer/panel-messages.lng" "$output/received.lng" ||
+  fail "the printer does not hold the language file it was sent"
+echo "   panel language: $(state panel_language) $(state panel_version_min)–$(state panel_version_max)" \
+     "for $(state panel_printer), $(state panel_bytes) bytes (panel-messages.lng, the file sent)"
+echo "   country code: $(state country_code)"
+# The printer's clock runs on from the value it was set to, in the zone and daylight saving set.
+local_clock=$(( $(state clock) + $(date +%s) - $(state clock_set_at) + 60 * $(state time_zone_offset) ))
+[ "$(state daylight_saving)" != ON ] || local_clock=$((local_clock + 3600))
+echo "   clock: $(date -u -d "@$local_clock" '+%Y-%m-%d %H:%M:%S') (time-zone offset" \
+     "$(state time_zone_offset) minutes, daylight saving $(state daylight_saving))"
+[ "$(state country_code)" = "$(sed -n 's/.*KYVCOUNTRYCODE=//p' <<< "$fax")" ] ||
+  fail "the printer did not keep the country code it was sent"
+
 country=$(sed -n 's/.*KYVCOUNTRYCODE=//p' <<< "$fax")
 clock=$(sed -n 's/.*clock reads \([^(]*\) (.*/\1/p' <<< "$fax")
 clock_source=
 [ -z "$scripted" ] || clock_source=", the PC's time"
-echo "== SUCCESS: $(basename "$job") is a byte-exact download of" \
-     "$(sed -n 's/.*byte-exact copy of //p' <<< "$description"), and the fax unit got" \
-     "country code $country and its clock set to $clock$clock_source"
+echo "== SUCCESS: through CUPS, $(basename "$job") is a byte-exact download of" \
+     "$(sed -n 's/.*byte-exact copy of //p' <<< "$description"), which the printer now holds," \
+     "and the fax unit got country code $country and its clock set to $clock$clock_source"

@@ -1,10 +1,9 @@
 // Starts a program and walks through the wizards it shows as a user who takes every default
 // would, saving a picture of each page it passes:
-//   DemoWalk.exe <output folder> <printer to choose> <program> [arguments]
+//   DemoWalk.exe <output folder> <program> [arguments]
 // The function chooser gets all its boxes ticked, so the fax setup and then the message download
-// follow; message boxes are answered with their first button and reported; a printer list gets
-// the printer named chosen; every other wizard page goes on with Next (Send on the fax
-// confirmation page), the last with Finish.
+// follow; message boxes are answered with their first button and reported; every other wizard
+// page goes on with Next (Send on the fax confirmation page), the last with Finish.
 // The wizards run in the other process, so nothing here can wait for its queue to drain: each
 // step waits for what a user would see change. Exits with 0 when the program ended on its own
 // within the time allowed, otherwise 1; the program's full exit code is printed.
@@ -86,8 +85,8 @@ bool SaveSettled(HWND window, const std::string& path)
 
 class Walk {
 public:
-    Walk(const PROCESS_INFORMATION& process, std::string folder, std::string printer)
-        : m_process(process), m_strFolder(std::move(folder)), m_strPrinter(std::move(printer))
+    Walk(const PROCESS_INFORMATION& process, std::string folder)
+        : m_process(process), m_strFolder(std::move(folder))
     {
     }
 
@@ -127,9 +126,6 @@ private:
                     return Report("cannot tick the chooser's boxes");
             }
         }
-        if (wizard.PageHasControl(IDC_PRINTER_LIST) &&
-            !wizard.SelectListRow(IDC_PRINTER_LIST, m_strPrinter))
-            return Report("the printer list does not offer " + m_strPrinter);
         // A page may offer its button only once it has chosen its default; the picture shows
         // the page as it is left.
         int button = 0;
@@ -185,7 +181,6 @@ private:
 
     PROCESS_INFORMATION m_process;
     std::string m_strFolder;
-    std::string m_strPrinter;
     std::string m_strChooserTitle;
     int m_nPages = 0;
 };
@@ -194,38 +189,35 @@ private:
 
 int main(int argc, char** argv)
 {
-    if (argc < 4) {
-        std::fprintf(stderr,
-                     "usage: DemoWalk.exe <output folder> <printer to choose> <program> "
-                     "[arguments]\n");
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: DemoWalk.exe <output folder> <program> [arguments]\n");
         return 2;
     }
-    const char* program = argv[3];
-    std::string commandLine = std::string("\"") + program + "\"";
-    for (int i = 4; i < argc; ++i)
+    std::string commandLine = std::string("\"") + argv[2] + "\"";
+    for (int i = 3; i < argc; ++i)
         commandLine += std::string(" ") + argv[i];
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(program, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+    if (!CreateProcessA(argv[2], &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process)) {
-        std::fprintf(stderr, "DemoWalk: cannot start %s (error %lu)\n", program, GetLastError());
+        std::fprintf(stderr, "DemoWalk: cannot start %s (error %lu)\n", argv[2], GetLastError());
         return 1;
     }
 
-    Walk walk(process, argv[1], argv[2]);
+    Walk walk(process, argv[1]);
     DWORD started = GetTickCount();
     bool going = true;
     while (going && !walk.Ended() && GetTickCount() - started < kRunTimeoutMs)
         going = walk.Step();
     bool ended = WaitForSingleObject(process.hProcess, kStepTimeoutMs) == WAIT_OBJECT_0;
     if (!ended) {
-        std::fprintf(stderr, "DemoWalk: %s did not end; stopping it\n", program);
+        std::fprintf(stderr, "DemoWalk: %s did not end; stopping it\n", argv[2]);
         TerminateProcess(process.hProcess, 1);
     }
     DWORD exitCode = 0;
     GetExitCodeProcess(process.hProcess, &exitCode);
-    std::printf("   %s ended with exit code 0x%lX\n", program, exitCode);
+    std::printf("   %s ended with exit code 0x%lX\n", argv[2], exitCode);
     std::fflush(stdout);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);

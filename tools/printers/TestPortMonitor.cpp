@@ -1,4 +1,4 @@
-// A print monitor for test and demo prefixes that makes network ports Wine cannot make itself:
+// A print monitor for test prefixes that makes network ports Wine cannot make itself:
 // ports of the standard TCP/IP monitor and of the LPR utility's monitor, as the spooler's port
 // list shows them. It only names the ports; Wine's port mapping
 // (HKCU\Software\Wine\Printing\Spooler) sends their jobs on.
