@@ -59,12 +59,7 @@ EOF
 }
 
 # stop_cupsd FOLDER: stops the cupsd that start_cupsd started there, and nothing else.
-stop_cupsd() {
-  local pidfile=$1/cupsd.pid
-  [ -f "$pidfile" ] || return 0
-  stop_process "$(cat "$pidfile")"
-  rm -f "$pidfile"
-}
+stop_cupsd() { stop_recorded_process "$1/cupsd.pid"; }
 
 # add_raw_queue NAME DEVICE_URI: a queue that passes every job on untouched. Wine's spooler takes
 # it as a printer of the same name, on port "CUPS:NAME", whose driver is also called NAME.
@@ -101,17 +96,17 @@ start_virtual_printer() {
 
 # stop_virtual_printer STATE_FOLDER: stops it on a signal, as a person would, and waits until it
 # has saved its state.
-stop_virtual_printer() {
-  local pidfile=$1/printer.pid
-  [ -f "$pidfile" ] || return 0
-  stop_process "$(cat "$pidfile")"
-  rm -f "$pidfile"
-}
+stop_virtual_printer() { stop_recorded_process "$1/printer.pid"; }
 
-# stop_process PID: ends it on SIGTERM and waits until it is gone (a child of this shell is
-# reaped; any other process is watched for up to five seconds).
-stop_process() {
-  kill -TERM "$1" 2>/dev/null || return 0
-  wait "$1" 2>/dev/null && return 0
-  for _ in $(seq 50); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done
+# stop_recorded_process PIDFILE: ends the process whose id the file holds on SIGTERM, waits until
+# it is gone (a child of this shell is reaped; any other process is watched for up to five
+# seconds) and removes the file.
+stop_recorded_process() {
+  [ -f "$1" ] || return 0
+  local pid
+  pid=$(cat "$1")
+  rm -f "$1"
+  kill -TERM "$pid" 2>/dev/null || return 0
+  wait "$pid" 2>/dev/null && return 0
+  for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || return 0; sleep 0.1; done
 }
