@@ -156,6 +156,23 @@ def main():
               'menu map after the restart')
         check((folder / 'jobs/job-12.prn').exists(), 'job-12.prn')
 
+    # Values the printer would not take load as never set, and a state folder that cannot hold
+    # jobs stops the printer before it says it listens.
+    with tempfile.TemporaryDirectory() as state:
+        folder = pathlib.Path(state)
+        (folder / 'printer-state.txt').write_text(
+            'country_code=x81\ndaylight_saving=MAYBE\ntime_zone_offset=99999999999\n'
+            'clock=9223372036854775807\nclock_set_at=0\n')
+        process, port = start(printer, state, '--jobs', '1')
+        send(port, command(b'@PJL KYVINFOPRINT MENU=CUMENU'))
+        check(process.wait(10) == 0, 'exit code with a corrupt state file')
+        menu = (folder / 'menu-map.txt').read_text(encoding='utf-8')
+        check(menu.count('(not set)') == 4, f'menu map of a corrupt state:\n{menu}')
+        on_a_file = subprocess.run(
+            [printer, '--port', '0', '--state', str(folder / 'menu-map.txt')],
+            capture_output=True, text=True, timeout=10)
+        check(on_a_file.returncode == 1 and not on_a_file.stdout, f'state on a file: {on_a_file}')
+
     for failure in failures:
         print('FAILED:', failure)
     return 1 if failures else 0

@@ -1,5 +1,7 @@
 #include "PrinterState.h"
 
+#include <strings.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -7,16 +9,25 @@
 #include <map>
 #include <sstream>
 
+#include "PrinterText.h"
+
 namespace {
 
-bool ParseInteger(const std::string& text, long long& value)
+bool ParseNumber(const std::string& text, long long low, long long high, long long& value)
 {
-    if (text.empty())
+    if (text.empty() || text.find_first_not_of("-0123456789") != std::string::npos)
         return false;
     char* end = nullptr;
     errno = 0;
     value = std::strtoll(text.c_str(), &end, 10);
-    return errno == 0 && *end == '\0';
+    return errno == 0 && *end == '\0' && value >= low && value <= high;
+}
+
+// A time the printer can show; this keeps the clock's arithmetic far from overflow.
+bool ParseTime(const std::string& text, long long& seconds)
+{
+    std::string shown;
+    return ParseNumber(text, INT64_MIN, INT64_MAX, seconds) && UtcTimeText(seconds, shown);
 }
 
 template <typename T>
@@ -26,6 +37,43 @@ std::string Optional(const std::optional<T>& value)
 }
 
 }  // namespace
+
+bool PrinterState::SetCountryCode(const std::string& text)
+{
+    long long number = 0;
+    if (!ParseNumber(text, 1, 9999, number))
+        return false;
+    countryCode = std::to_string(number);
+    return true;
+}
+
+bool PrinterState::SetDaylightSaving(const std::string& text)
+{
+    bool on = strcasecmp(text.c_str(), "ON") == 0;
+    if (!on && strcasecmp(text.c_str(), "OFF") != 0)
+        return false;
+    daylightSaving = on ? "ON" : "OFF";
+    return true;
+}
+
+bool PrinterState::SetTimeZoneOffset(const std::string& text)
+{
+    long long minutes = 0;
+    if (!ParseNumber(text, -720, 840, minutes))
+        return false;
+    timeZoneOffset = static_cast<int>(minutes);
+    return true;
+}
+
+bool PrinterState::SetClock(const std::string& text, std::int64_t setAt)
+{
+    long long seconds = 0;
+    if (!ParseTime(text, seconds))
+        return false;
+    clock = seconds;
+    clockSetAt = setAt;
+    return true;
+}
 
 void PrinterState::Load(const std::string& path)
 {
@@ -37,16 +85,14 @@ void PrinterState::Load(const std::string& path)
         if (equals != std::string::npos)
             values[line.substr(0, equals)] = line.substr(equals + 1);
     }
-    countryCode = values["country_code"];
-    daylightSaving = values["daylight_saving"];
+    SetCountryCode(values["country_code"]);
+    SetDaylightSaving(values["daylight_saving"]);
+    SetTimeZoneOffset(values["time_zone_offset"]);
     long long number = 0;
-    if (ParseInteger(values["time_zone_offset"], number))
-        timeZoneOffset = static_cast<int>(number);
-    if (ParseInteger(values["clock"], number))
-        clock = number;
-    if (ParseInteger(values["clock_set_at"], number))
-        clockSetAt = number;
-    if (!values["panel_language"].empty() && ParseInteger(values["panel_bytes"], number)) {
+    if (ParseTime(values["clock_set_at"], number))
+        SetClock(values["clock"], number);
+    if (!values["panel_language"].empty() &&
+        ParseNumber(values["panel_bytes"], 0, UINT32_MAX, number)) {
         PanelLanguage held;
         held.language = values["panel_language"];
         held.versionMin = values["panel_version_min"];
@@ -76,10 +122,14 @@ bool PrinterState::Save(const std::string& path) const
 bool ReplaceFile(const std::string& path, const std::string& bytes)
 {
     std::string temporary = path + ".new";
+    bool written = false;
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush())
-            return false;
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        written = static_cast<bool>(out.flush());
     }
-    return std::rename(temporary.c_str(), path.c_str()) == 0;
+    if (written && std::rename(temporary.c_str(), path.c_str()) == 0)
+        return true;
+    std::remove(temporary.c_str());
+    return false;
 }

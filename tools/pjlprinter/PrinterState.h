@@ -15,6 +15,13 @@ struct PrinterState {
     std::int64_t clockSetAt = 0;           // this machine's time when it was set
     std::optional<PanelLanguage> panel;
 
+    // Each takes a value as a command or the state file writes it; false, and nothing changes,
+    // for a value the printer does not take.
+    bool SetCountryCode(const std::string& text);
+    bool SetDaylightSaving(const std::string& text);
+    bool SetTimeZoneOffset(const std::string& text);
+    bool SetClock(const std::string& text, std::int64_t setAt);
+
     // A missing file is a printer that was never set; unreadable values stay unset.
     void Load(const std::string& path);
     bool Save(const std::string& path) const;

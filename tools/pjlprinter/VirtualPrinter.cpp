@@ -1,9 +1,6 @@
 #include "VirtualPrinter.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdint>
-#include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <sstream>
@@ -38,16 +35,6 @@ unsigned LastJob(const std::filesystem::path& jobs)
     return last;
 }
 
-bool ParseNumber(const std::string& text, long long low, long long high, long long& value)
-{
-    if (text.empty() || text.find_first_not_of("-0123456789") != std::string::npos)
-        return false;
-    char* end = nullptr;
-    errno = 0;
-    value = std::strtoll(text.c_str(), &end, 10);
-    return errno == 0 && *end == '\0' && value >= low && value <= high;
-}
-
 std::string Upper(std::string text)
 {
     for (char& c : text)
@@ -74,7 +61,7 @@ VirtualPrinter::~VirtualPrinter()
         std::fclose(m_jobFile);
 }
 
-bool VirtualPrinter::Start(const std::string& address)
+bool VirtualPrinter::Open()
 {
     std::error_code error;
     std::filesystem::create_directories(Path("jobs"), error);
@@ -82,10 +69,14 @@ bool VirtualPrinter::Start(const std::string& address)
         return false;
     m_state.Load(Path(kStateFile));
     m_job = LastJob(Path("jobs"));
+    return true;
+}
+
+void VirtualPrinter::Start(const std::string& address)
+{
     m_log.Line("started on " + address + "; panel language: " +
                (m_state.panel ? m_state.panel->Description() : std::string("none downloaded")) +
                "; next job " + std::to_string(m_job + 1));
-    return true;
 }
 
 void VirtualPrinter::BeginJob(const std::string& peer)
@@ -113,10 +104,15 @@ void VirtualPrinter::EndJob(const std::string& trouble)
     std::vector<PjlEvent> events;
     m_parser.Finish(events);
     Carry(events);
-    bool kept = m_jobFile != nullptr && std::fclose(m_jobFile) == 0;
+    std::string kept = "not kept";
+    if (m_jobFile != nullptr) {
+        // A write that failed on the way (a full disk) leaves only part of the job in the file.
+        bool whole = !std::ferror(m_jobFile);
+        whole = std::fclose(m_jobFile) == 0 && whole;
+        kept = (whole ? "kept as " : "not kept whole: cannot write ") + JobName(m_job);
+    }
     m_jobFile = nullptr;
-    std::string line = GroupedDigits(m_received) + " bytes from " + m_peer +
-                       (kept ? ", kept as " + JobName(m_job) : ", not kept");
+    std::string line = GroupedDigits(m_received) + " bytes from " + m_peer + ", " + kept;
     Log(trouble.empty() ? line : trouble + "; " + line);
     SaveState();
 }
@@ -169,25 +165,18 @@ void VirtualPrinter::Command(const std::string& line)
     std::string name = Upper(setting.substr(0, equals));
     std::string value = equals == std::string::npos ? "" : setting.substr(equals + 1);
     verb = Upper(verb);
-    long long number = 0;
     // The product's commands are one setting each; anything beside it is some other command.
     bool alone = prefix == "@PJL" && rest.find_first_not_of(" \t") == std::string::npos;
-    if (alone && verb == "DEFAULT" && name == "KYVCOUNTRYCODE" &&
-        ParseNumber(value, 1, 9999, number)) {
-        m_state.countryCode = std::to_string(number);
+    if (alone && verb == "DEFAULT" && name == "KYVCOUNTRYCODE" && m_state.SetCountryCode(value)) {
         Log("country code: " + m_state.countryCode);
     } else if (alone && verb == "DEFAULT" && name == "KYVDAYLIGHTSAVING" &&
-               (Upper(value) == "ON" || Upper(value) == "OFF")) {
-        m_state.daylightSaving = Upper(value);
+               m_state.SetDaylightSaving(value)) {
         Log("daylight saving: " + m_state.daylightSaving);
     } else if (alone && verb == "DEFAULT" && name == "KYVTIMEZONEOFFSET" &&
-               ParseNumber(value, -720, 840, number)) {
-        m_state.timeZoneOffset = static_cast<int>(number);
+               m_state.SetTimeZoneOffset(value)) {
         Log("time-zone offset: " + OffsetText(*m_state.timeZoneOffset));
     } else if (std::string text; alone && verb == "SET" && name == "KYVCURRENTTIME" &&
-               ParseNumber(value, INT64_MIN, INT64_MAX, number) && UtcTimeText(number, text)) {
-        m_state.clock = number;
-        m_state.clockSetAt = std::time(nullptr);
+               m_state.SetClock(value, std::time(nullptr)) && UtcTimeText(*m_state.clock, text)) {
         Log("clock set to " + text + " UTC");
     } else if (alone && verb == "KYVINFOPRINT" && name == "MENU" && Upper(value) == "CUMENU") {
         PrintMenuMap();

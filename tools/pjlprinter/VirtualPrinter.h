@@ -21,8 +21,10 @@ public:
     VirtualPrinter(const VirtualPrinter&) = delete;
     VirtualPrinter& operator=(const VirtualPrinter&) = delete;
 
-    // False when the state folder cannot hold the jobs.
-    bool Start(const std::string& address);
+    // Loads the state; false when the state folder cannot hold the jobs.
+    bool Open();
+    // Logs that it takes jobs at `address` and what it holds.
+    void Start(const std::string& address);
     void BeginJob(const std::string& peer);
     void Receive(const char* data, std::size_t size);
     // `trouble` says why the job ended early; empty when the sender ended it.

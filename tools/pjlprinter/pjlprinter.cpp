@@ -65,20 +65,21 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "pjlprinter: %s\n", problem.c_str());
         return 1;
     }
-    // Whoever started the printer on any free port learns it here, before anything else.
-    std::string address = "127.0.0.1:" + std::to_string(server.Port());
-    std::printf("listening on %s\n", address.c_str());
-    std::fflush(stdout);
-
     std::error_code error;
     std::filesystem::create_directories(options.stateFolder, error);
     PrinterLog log((std::filesystem::path(options.stateFolder) / "printer.log").string());
     VirtualPrinter printer(options.stateFolder, log);
-    if (!log.IsOpen() || !printer.Start(address)) {
+    if (!log.IsOpen() || !printer.Open()) {
         std::fprintf(stderr, "pjlprinter: cannot keep the log and jobs in %s\n",
                      options.stateFolder.c_str());
         return 1;
     }
+    // Whoever started the printer on any free port learns it here, before anything else, and
+    // only once the printer can take jobs.
+    std::string address = "127.0.0.1:" + std::to_string(server.Port());
+    std::printf("listening on %s\n", address.c_str());
+    std::fflush(stdout);
+    printer.Start(address);
     unsigned jobs = server.Run(printer, options.stallSeconds, options.jobLimit);
     printer.SaveState();
     log.Line("stopped after " + std::to_string(jobs) + (jobs == 1 ? " job" : " jobs"));
