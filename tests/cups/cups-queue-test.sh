@@ -9,6 +9,7 @@ source "$here/cups-queue.sh"
 wine_run=$1 program=$2 printer=$3 folder=$4
 queue=Lomarel-Test-CUPS
 trap 'stop_virtual_printer "$folder/printer"; stop_cupsd "$folder/cups"' EXIT
+stop_virtual_printer "$folder/printer"  # one an earlier run left behind would hold the port
 rm -rf "$folder/printer"
 start_virtual_printer "$printer" "$folder/printer" --port 9100
 start_cupsd "$folder/cups"

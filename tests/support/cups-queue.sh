@@ -88,7 +88,11 @@ start_virtual_printer() {
   mkdir -p "$state"
   "$program" --state "$state" "$@" >"$state/printer.out" 2>&1 &
   echo $! > "$state/printer.pid"
-  for _ in $(seq 100); do grep -q '^listening on' "$state/printer.out" && return 0; sleep 0.1; done
+  for _ in $(seq 100); do
+    grep -q '^listening on' "$state/printer.out" && return 0
+    kill -0 "$(cat "$state/printer.pid")" 2>/dev/null || break
+    sleep 0.1
+  done
   echo "start_virtual_printer: it did not start listening:" >&2
   cat "$state/printer.out" >&2
   return 1
@@ -99,8 +103,8 @@ start_virtual_printer() {
 stop_virtual_printer() { stop_recorded_process "$1/printer.pid"; }
 
 # stop_recorded_process PIDFILE: ends the process whose id the file holds on SIGTERM, waits until
-# it is gone (a child of this shell is reaped; any other process is watched for up to five
-# seconds) and removes the file.
+# it is gone (a child of this shell is reaped; any other process gets five seconds, then SIGKILL)
+# and removes the file.
 stop_recorded_process() {
   [ -f "$1" ] || return 0
   local pid
@@ -109,4 +113,6 @@ stop_recorded_process() {
   kill -TERM "$pid" 2>/dev/null || return 0
   wait "$pid" 2>/dev/null && return 0
   for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || return 0; sleep 0.1; done
+  echo "process $pid did not stop on SIGTERM; killing it" >&2
+  kill -KILL "$pid" 2>/dev/null || true
 }

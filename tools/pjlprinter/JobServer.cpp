@@ -102,8 +102,12 @@ unsigned JobServer::Run(VirtualPrinter& printer, int stallSeconds, unsigned jobL
         socklen_t length = sizeof(peer);
         int connection = accept4(m_listener, reinterpret_cast<sockaddr*>(&peer), &length,
                                  SOCK_CLOEXEC);
-        if (connection < 0)
-            continue;  // the sender gave up before it was taken
+        if (connection < 0) {
+            // The sender gave up before it was taken, or the printer is out of descriptors for
+            // now: a pause keeps a lasting failure from spinning.
+            usleep(100 * 1000);
+            continue;
+        }
         printer.BeginJob(PeerName(peer));
         std::string trouble = Serve(connection, printer, stallSeconds);
         close(connection);
