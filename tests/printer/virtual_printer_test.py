@@ -92,8 +92,8 @@ def main():
          [f'panel messages rejected: the job ended after 300 of {len(french)} announced bytes '
           f'({len(resource_write(len(french))) + 300} bytes in all); {held}']),
         (UEL + resource_write(100) + french + UEL,
-         [f'panel messages rejected: SIZE=100 but {len(french) - 100} more bytes came before the '
-          f'UEL ({len(resource_write(100) + french)} bytes in all); {held}']),
+         [f'panel messages rejected: SIZE=100 but {len(french) - 100} more bytes followed the '
+          f'announced ones ({len(resource_write(100) + french)} bytes in all); {held}']),
         (UEL + resource_write(len(french)) + french_bad_header + UEL,
          ['panel messages rejected: the language file\'s header does not check (0x11002) '
           f'({len(resource_write(len(french)) + french)} bytes in all); {held}']),

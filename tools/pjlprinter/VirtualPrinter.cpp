@@ -137,7 +137,7 @@ void VirtualPrinter::Carry(const std::vector<PjlEvent>& events)
             break;
         case PjlEvent::RESOURCE_OVERRUN:
             Log("panel messages rejected: SIZE=" + std::to_string(event.announced) + " but " +
-                GroupedDigits(event.trailing) + " more bytes came before the UEL (" +
+                GroupedDigits(event.trailing) + " more bytes followed the announced ones (" +
                 GroupedDigits(event.size) + " bytes in all); " + HeldPanel(m_state));
             break;
         case PjlEvent::RESOURCE_TRUNCATED:
