@@ -55,6 +55,11 @@ void CheckEvent(const PjlEvent& event)
             abort();
         break;
     }
+    case PjlEvent::RESOURCE_UNUSABLE:
+        if (lineBytes < event.text.size() + 1 || lineBytes > PjlJobParser::kLongestLine ||
+            !event.payload.empty() || event.announced != 0)
+            abort();
+        break;
     case PjlEvent::GARBAGE:
         if (event.size == 0 ||
             event.text.size() != std::min(event.size, PjlJobParser::kGarbageSample))

@@ -97,6 +97,11 @@ def main():
         (UEL + resource_write(len(french)) + french_bad_header + UEL,
          ['panel messages rejected: the language file\'s header does not check (0x11002) '
           f'({len(resource_write(len(french)) + french)} bytes in all); {held}']),
+        (UEL + resource_write(-1) + french + UEL,
+         ['panel messages rejected: no usable SIZE in "@PJL KYVRESOURCEWRITE '
+          'LOCATION=\\x22DownloadMessage:setMessage\\x22 SIZE=-1"; '
+          f'{len(french)} bytes of data skipped ({len(resource_write(-1) + french)} bytes in all); '
+          f'{held}']),
         (UEL + b'%!PS\r\nshowpage\r\n' + UEL + b'@PJL DEFAULT KYVCOUNTRYCODE=49\r\n',
          ['not PJL, skipped: 16 bytes starting "%!PS\\x0D\\x0Ashowpage\\x0D\\x0A"',
           'country code: 49']),
@@ -119,9 +124,10 @@ def main():
             expected += [re.escape(f'job {number}: {line}') for line in lines]
             expected.append(job_line(number, len(job), ''))
         stall = f'stalled: no byte for {STALL_SECONDS} s, connection closed; '
-        expected += [re.escape('job 11: not PJL, skipped: 20 bytes starting '
+        last = len(jobs) + 1
+        expected += [re.escape(f'job {last}: not PJL, skipped: 20 bytes starting '
                                '"@PJL DEFAULT KYVTIME"'),
-                     job_line(11, len(stalled), stall), 'stopped after 11 jobs']
+                     job_line(last, len(stalled), stall), f'stopped after {last} jobs']
         texts = log_texts(state)
         check(len(texts) == len(expected), f'{len(texts)} log lines, not {len(expected)}')
         for text, wanted in zip(texts, expected):
@@ -150,11 +156,12 @@ def main():
         check(process.wait(10) == 0, 'exit code after --jobs 1')
         texts = log_texts(state)[len(expected):]
         check(texts[0].endswith('panel language: ENGLISH 2.00–2.05 for LP5300, '
-                                f'{len(english)} bytes; next job 12'), f'restart: {texts[0]!r}')
-        check(texts[1] == 'job 12: menu map printed to menu-map.txt', f'restart: {texts[1]!r}')
+                                f'{len(english)} bytes; next job {last + 1}'), f'restart: {texts[0]!r}')
+        check(texts[1] == f'job {last + 1}: menu map printed to menu-map.txt',
+              f'restart: {texts[1]!r}')
         check(re.search(r'Country code \.+ 49', (folder / 'menu-map.txt').read_text()),
               'menu map after the restart')
-        check((folder / 'jobs/job-12.prn').exists(), 'job-12.prn')
+        check((folder / f'jobs/job-{last + 1}.prn').exists(), 'the job after the restart')
 
     # Values the printer would not take load as never set, and a state folder that cannot hold
     # jobs stops the printer before it says it listens.

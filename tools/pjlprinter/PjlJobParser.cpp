@@ -28,12 +28,15 @@ std::string Upper(std::string_view text)
     return upper;
 }
 
-// The SIZE of a resource-write line, when the line is one and its SIZE is usable.
+bool IsResourceWrite(const std::string& line)
+{
+    return StartsWith(Upper(line), "@PJL KYVRESOURCEWRITE ");
+}
+
+// The SIZE of a resource-write line, when it is usable.
 bool ResourceSize(const std::string& line, std::size_t& size)
 {
     std::string upper = Upper(line);
-    if (!StartsWith(upper, "@PJL KYVRESOURCEWRITE "))
-        return false;
     std::size_t at = upper.find(" SIZE=");
     if (at == std::string::npos)
         return false;
@@ -161,11 +164,15 @@ bool PjlJobParser::StepLine(std::vector<PjlEvent>& events)
             m_open.text = std::string(line);
             m_open.size = end + 1;
             m_consumed += end + 1;
-            if (ResourceSize(m_open.text, m_open.announced)) {
+            if (!IsResourceWrite(m_open.text)) {
+                Emit(events);
+            } else if (ResourceSize(m_open.text, m_open.announced)) {
                 m_open.kind = PjlEvent::RESOURCE;
                 m_mode = RESOURCE_DATA;
             } else {
-                Emit(events);
+                // Its data follows, of a length nobody knows: it all belongs to the write.
+                m_open.announced = 0;
+                StartSkipping(PjlEvent::RESOURCE_UNUSABLE);
             }
             return true;
         }

@@ -12,6 +12,8 @@ struct PjlEvent {
         RESOURCE,            // a resource write and its SIZE bytes, then a UEL or the job's end
         RESOURCE_OVERRUN,    // the same, then other bytes up to the next UEL: SIZE said too little
         RESOURCE_TRUNCATED,  // the job ended before SIZE bytes came
+        RESOURCE_UNUSABLE,   // a resource write without a usable SIZE, and its data up to the
+                             // next UEL
         GARBAGE,             // bytes that are not PJL lines, up to the next UEL
     };
     Kind kind = UEL;
@@ -19,7 +21,7 @@ struct PjlEvent {
     std::string text;           // the PJL line without its end; GARBAGE: its first bytes
     std::string payload;        // RESOURCE*: the bytes after the line, at most `announced`
     std::size_t announced = 0;  // RESOURCE*: the SIZE of the line
-    std::size_t trailing = 0;   // RESOURCE_OVERRUN: the bytes between the payload and the UEL
+    std::size_t trailing = 0;   // RESOURCE_OVERRUN, _UNUSABLE: the bytes after the payload or line
 
     bool operator==(const PjlEvent& other) const;
 };

@@ -146,6 +146,11 @@ void VirtualPrinter::Carry(const std::vector<PjlEvent>& events)
                 " announced bytes (" + GroupedDigits(event.size) + " bytes in all); " +
                 HeldPanel(m_state));
             break;
+        case PjlEvent::RESOURCE_UNUSABLE:
+            Log("panel messages rejected: no usable SIZE in " + QuotedBytes(event.text) + "; " +
+                GroupedDigits(event.trailing) + " bytes of data skipped (" +
+                GroupedDigits(event.size) + " bytes in all); " + HeldPanel(m_state));
+            break;
         case PjlEvent::GARBAGE:
             Log("not PJL, skipped: " + GroupedDigits(event.size) + " bytes starting " +
                 QuotedBytes(event.text));
