@@ -2,9 +2,10 @@
 # Installs LomarelSetup.exe silently in the test prefix, checks what it made, uninstalls it
 # silently and checks that nothing it made is left and nothing else went. Leaves the prefix as it
 # found it.
-# Usage: installer_test.sh PREFIX INSTALLER_EXE INSTALL_FOLDER
+# Then the same with a broken Zembrak.ini, whose launcher shows a message box that nobody closes.
+# Usage: installer_test.sh PREFIX INSTALLER_EXE INSTALL_FOLDER MAKENSIS INSTALLER_SOURCES
 set -euo pipefail
-prefix=$1 installer=$2 dist=$3
+prefix=$1 installer=$2 dist=$3 makensis=$4 sources=$5
 source "$(dirname "$0")/../support/wine-env.sh"
 wine_env "$prefix"
 use_xvfb "$prefix.xvfb"
@@ -61,21 +62,53 @@ grep -aq 'Uninstall\.exe' "$menu/Uninstall Lomarel.lnk" || fail "no shortcut to 
 printf 'report\r\n' > "$folder/error.log"
 printf 'mine\r\n' > "$folder/notes.txt"
 
-echo "== Uninstall.exe /S"
+# ours PATTERN: the processes of this prefix whose command line matches.
+ours() {
+  local pid
+  for pid in $(pgrep -f "$1"); do
+    grep -qzx "WINEPREFIX=$prefix" "/proc/$pid/environ" 2>/dev/null && echo "$pid"
+  done
+}
+# uninstall: runs the uninstaller silently and waits for the copy of itself that it starts in the
+# temp folder and returns at once; then does what the next start of Windows would do with the
+# copy, and checks that nothing it made is left and nothing else went.
+uninstall() {
+  timeout 60 "$WINE_LOADER" "$folder/Uninstall.exe" /S || fail "the uninstaller exited with $?"
+  for pid in $(ours '\\~nsu[^\\]*\.tmp\\'); do timeout 60 tail --pid="$pid" -f /dev/null; done
+  [ "$(ls "$folder" 2>/dev/null)" = "$1" ] || fail "left in the install folder: $(ls "$folder")"
+  rm -rf "$folder"
+  rm -r "$drive"/users/*/Temp/~nsu*.tmp || fail "no copy of the uninstaller"
+  wine reg delete 'HKLM\System\CurrentControlSet\Control\Session Manager' \
+    /v PendingFileRenameOperations /f >/dev/null 2>&1 || fail "the copy is not marked for deletion"
+  diff <(echo "$before") <(snapshot) || fail "files, folders or values made or removed (above)"
+}
+
+echo "== Uninstall.exe /S while the launcher runs"
+# Without options the launcher shows its wizard until someone closes it, and keeps its files.
+(cd "$folder" && exec "$WINE_LOADER" Zembrak.exe) & launcher=$!
+sleep 3
 timeout 60 "$WINE_LOADER" "$folder/Uninstall.exe" /S || fail "the uninstaller exited with $?"
-# It starts a copy of itself in the temp folder and returns at once: wait for that copy.
-for pid in $(pgrep -f '\\~nsu[^\\]*\.tmp\\'); do
-  grep -qzx "WINEPREFIX=$prefix" "/proc/$pid/environ" 2>/dev/null &&
-    timeout 60 tail --pid="$pid" -f /dev/null
-done
+for pid in $(ours '\\~nsu[^\\]*\.tmp\\'); do timeout 60 tail --pid="$pid" -f /dev/null; done
+kill "$launcher"
+diff -rq --exclude=error.log --exclude=notes.txt --exclude=Uninstall.exe "$dist" "$folder" > /dev/null &&
+  [ -n "$(values "$uninstall_key")" ] || fail "the uninstaller removed things while the launcher ran"
 
-[ "$(ls "$folder")" = notes.txt ] || fail "left in the install folder: $(ls "$folder")"
-rm -r "$folder"
-# The copy is left for Windows to delete at its next start; do what that start would do.
-rm -r "$drive"/users/*/Temp/~nsu*.tmp || fail "no copy of the uninstaller"
-wine reg delete 'HKLM\System\CurrentControlSet\Control\Session Manager' \
-  /v PendingFileRenameOperations /f >/dev/null 2>&1 || fail "the copy is not marked for deletion"
+echo "== Uninstall.exe /S"
+uninstall notes.txt
 
-diff <(echo "$before") <(snapshot) || fail "files, folders or values made or removed (above)"
+echo "== LomarelSetup.exe /S without Zembrak.ini"
+# The launcher shows a message box that nobody closes; the installer ends it.
+work=$(mktemp -d)
+cp -r "$dist" "$work/dist"
+rm "$work/dist/Zembrak.ini"
+cmake -DDIST="$work/dist" -DLIST="$work/files.nsh" -DINSTALLER="$work/setup.exe" \
+  -DDEPFILE="$work/setup.d" -P "$sources/DistFiles.cmake"
+"$makensis" -V1 -DARCH="$LOMAREL_ARCH" -DDIST="$work/dist" -DFILE_LIST="$work/files.nsh" \
+  -DOUTFILE="$work/setup.exe" -DLAUNCHER_TIMEOUT_MS=3000 "$sources/Lomarel.nsi"
+timeout 60 "$WINE_LOADER" "$work/setup.exe" /S || fail "the installer exited with $?"
+rm -r "$work"
+[ -z "$(ours 'Zembrak\.exe /A')" ] || fail "the launcher still runs"
+[ -z "$(values "$setup_key")" ] || fail "answer without a configuration: $(values "$setup_key")"
+uninstall ""
 
 [ "$failures" -eq 0 ] && echo "== installer test passed" || { echo "== $failures failure(s)"; exit 1; }
