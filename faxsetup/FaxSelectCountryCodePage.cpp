@@ -47,10 +47,7 @@ bool FaxSelectCountryCodePage::FillList()
         return false;
     }
     HWND list = GetDlgItem(IDC_COUNTRY_LIST);
-    RECT client = {0, 0, 0, 0};
-    GetClientRect(list, &client);
-    m_list.Reset(list);
-    m_list.AddColumn(list, texts.LoadText(IDS_FAX_COUNTRY_COLUMN), client.right - client.left);
+    m_list.ResetToOneColumn(list, texts.LoadText(IDS_FAX_COUNTRY_COLUMN));
 
     CIniConfig config;
     std::string model, codes, destination;

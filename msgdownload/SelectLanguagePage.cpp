@@ -40,11 +40,8 @@ bool CSelectLanguagePage::FillList()
     }
     const CResourceLibrary& texts = libraries.Texts();
     HWND list = GetDlgItem(IDC_LANGUAGE_LIST);
-    RECT client = {0, 0, 0, 0};
-    GetClientRect(list, &client);
-    m_list.Reset(list);
+    m_list.ResetToOneColumn(list, texts.LoadText(IDS_MESSAGE_LANGUAGE_COLUMN));
     m_pairs.clear();
-    m_list.AddColumn(list, texts.LoadText(IDS_MESSAGE_LANGUAGE_COLUMN), client.right - client.left);
 
     CIniConfig config;
     std::string languages;

@@ -121,10 +121,9 @@ local_clock=$(( $(state clock) + $(date +%s) - $(state clock_set_at) + 60 * $(st
 [ "$(state daylight_saving)" != ON ] || local_clock=$((local_clock + 3600))
 echo "   clock: $(date -u -d "@$local_clock" '+%Y-%m-%d %H:%M:%S') (time-zone offset" \
      "$(state time_zone_offset) minutes, daylight saving $(state daylight_saving))"
-[ "$(state country_code)" = "$(sed -n 's/.*KYVCOUNTRYCODE=//p' <<< "$fax")" ] ||
-  fail "the printer did not keep the country code it was sent"
-
 country=$(sed -n 's/.*KYVCOUNTRYCODE=//p' <<< "$fax")
+[ "$(state country_code)" = "$country" ] || fail "the printer did not keep the country code it was sent"
+
 clock=$(sed -n 's/.*clock reads \([^(]*\) (.*/\1/p' <<< "$fax")
 clock_source=
 [ -z "$scripted" ] || clock_source=", the PC's time"

@@ -46,11 +46,8 @@ void CModelChoicePage::FillList()
         return;
     }
     HWND list = GetDlgItem(IDC_MODEL_LIST);
-    RECT client = {0, 0, 0, 0};
-    GetClientRect(list, &client);
     m_bFilling = true;
-    m_list.Reset(list);
-    m_list.AddColumn(list, texts.LoadText(IDS_MODEL_COLUMN), client.right - client.left);
+    m_list.ResetToOneColumn(list, texts.LoadText(IDS_MODEL_COLUMN));
 
     CIniConfig config;
     int listed = 0;

@@ -54,6 +54,14 @@ void CSortableList::AddColumn(HWND list, const std::string& heading, int width)
     m_columnTexts.emplace_back();
 }
 
+void CSortableList::ResetToOneColumn(HWND list, const std::string& heading)
+{
+    RECT client = {0, 0, 0, 0};
+    GetClientRect(list, &client);
+    Reset(list);
+    AddColumn(list, heading, client.right - client.left);
+}
+
 int CSortableList::AddRow(HWND list, const std::vector<std::string>& cells)
 {
     size_t number = m_columnTexts.empty() ? 0 : m_columnTexts[0].size();

@@ -23,6 +23,8 @@ public:
     // Removes every column and row and starts the sort state and the kept texts afresh.
     void Reset(HWND list);
     void AddColumn(HWND list, const std::string& heading, int width);
+    // Reset, then one column as wide as the list: for a list of single names.
+    void ResetToOneColumn(HWND list, const std::string& heading);
     // Appends a row with one text per column; returns its position.
     int AddRow(HWND list, const std::vector<std::string>& cells);
     static void SelectAndFocus(HWND list, int row);

@@ -10,6 +10,7 @@
 
 #include "PipelineScan.h"
 #include "PrintJob.h"
+#include "ReceivedJobs.h"
 #include "ResultCodes.h"
 #include "SpoolerOverride.h"
 #include "TestPrinters.h"
@@ -20,7 +21,6 @@ using namespace test_printers;
 using Calls = std::vector<std::string>;
 using Sizes = std::vector<DWORD>;
 
-const std::string kUel = "\x1b%-12345X";
 const std::string kMenuPrint = "@PJL KYVINFOPRINT MENU=CUMENU\r\n";
 const char kMfpPort[] = "C:\\test-out\\mfp.prn";
 

@@ -71,14 +71,12 @@ TEST_F(CupsQueueTest, FaxSettingsAndDownloadReachTheVirtualPrinterByteForByte)
     ASSERT_NO_FATAL_FAILURE(WalkToTheEnd(download));
     EXPECT_EQ(0u, launcher.WaitForExit());
 
-    std::string languageFile = ReadTextFile(LanguageFilePath(Folder(), "LT200", "English"));
-    std::string download_job = kUel +
-                               "@PJL KYVRESOURCEWRITE LOCATION=\"DownloadMessage:setMessage\" "
-                               "SIZE=" + std::to_string(languageFile.size()) + "\r\n" +
-                               languageFile + kUel;
+    std::string languageFile = LanguageFilePath(Folder(), "LT200", "English");
     // CUPS hands the jobs on one after another, in the order they were sent.
-    EXPECT_TRUE(WaitFor([&] { return ReceivedFile("jobs\\job-5.prn") == download_job; }, 30000));
-    EXPECT_EQ(languageFile, ReceivedFile("panel-messages.lng"));
+    EXPECT_TRUE(WaitFor([&] {
+        return ReceivedFile("jobs\\job-5.prn") == DownloadJob(languageFile);
+    }, 30000));
+    EXPECT_EQ(ReadTextFile(languageFile), ReceivedFile("panel-messages.lng"));
     EXPECT_EQ(CommandJob("@PJL DEFAULT KYVCOUNTRYCODE=81\r\n"), ReceivedFile("jobs\\job-1.prn"));
     EXPECT_EQ(0u, ReceivedFile("jobs\\job-2.prn").find(kUel + "@PJL DEFAULT KYVDAYLIGHTSAVING="));
     EXPECT_EQ(0u, ReceivedFile("jobs\\job-3.prn").find(kUel + "@PJL DEFAULT KYVTIMEZONEOFFSET="));

@@ -42,13 +42,6 @@ const std::string kFaxDownloadConfig =
                 "Lomarel Test PCL=LT100\r\nLomarel Test KX=LT200\r\n"
                 "Lomarel Test XPS Driver=LT200\r\nLomarel Test Fax=LT200\r\n");
 
-std::string DownloadJob(const std::string& languageFile)
-{
-    std::string file = ReadTextFile(languageFile);
-    return kUel + "@PJL KYVRESOURCEWRITE LOCATION=\"DownloadMessage:setMessage\" SIZE=" +
-           std::to_string(file.size()) + "\r\n" + file + kUel;
-}
-
 // Ticks a check box of a wizard in another process, whose handling the driver cannot wait for.
 bool Tick(const WizardDriver& wizard, int id)
 {

@@ -10,6 +10,7 @@
 #include "LCDMessageDownloadManager.h"
 #include "LanguageFiles.h"
 #include "ProgramFiles.h"
+#include "ReceivedJobs.h"
 #include "ResourceFiles.h"
 #include "ResultCodes.h"
 #include "SpoolerOverride.h"
@@ -21,7 +22,6 @@ namespace {
 using namespace test_printers;
 using Calls = std::vector<std::string>;
 
-const std::string kUel = "\x1b%-12345X";
 const char kMfpPort[] = "C:\\test-out\\mfp.prn";
 const char kDownloadDocument[] = "Lomarel Panel Messages";  // UI string 603
 const char kMenuDocument[] = "Lomarel Menu Map";            // UI string 412
@@ -114,10 +114,7 @@ protected:
 
     static std::string DownloadJob(const char* machine, const char* languageName)
     {
-        std::string file =
-            ReadTextFile(LanguageFilePath(TestProgramFolder(), machine, languageName));
-        return kUel + "@PJL KYVRESOURCEWRITE LOCATION=\"DownloadMessage:setMessage\" SIZE=" +
-               std::to_string(file.size()) + "\r\n" + file + kUel;
+        return ::DownloadJob(LanguageFilePath(TestProgramFolder(), machine, languageName));
     }
 
     ScopedIniFile m_ini{kTestConfig};

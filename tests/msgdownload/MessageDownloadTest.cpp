@@ -13,6 +13,7 @@
 #include "ModalRun.h"
 #include "ProgramFiles.h"
 #include "PropertySheet.h"
+#include "ReceivedJobs.h"
 #include "ResourceFiles.h"
 #include "ResourceIds.h"
 #include "SpoolerOverride.h"
@@ -28,16 +29,7 @@ using namespace test_printers;
 using DownloadToPrinter = int(WINAPI*)(const char*, const char*, int, int, const PRINTER_SELECTION*);
 using VersionExport = int(WINAPI*)();
 
-const std::string kUel = "\x1b%-12345X";
 const char kPlainPort[] = "C:\\test-out\\plain.prn";
-
-// The job a download sends for a language file.
-std::string DownloadJob(const std::string& languageFile)
-{
-    std::string file = ReadTextFile(languageFile);
-    return kUel + "@PJL KYVRESOURCEWRITE LOCATION=\"DownloadMessage:setMessage\" SIZE=" +
-           std::to_string(file.size()) + "\r\n" + file + kUel;
-}
 
 // Zembrak.dll as the launcher finds it: beside the running program, with the configuration, the
 // main version, the resource libraries and the language files the configuration names.

@@ -16,6 +16,7 @@
 #include "MessageVersionPage.h"
 #include "ModalRun.h"
 #include "ProgramFiles.h"
+#include "ReceivedJobs.h"
 #include "ResourceFiles.h"
 #include "ResourceIds.h"
 #include "ResultCodes.h"
@@ -165,11 +166,8 @@ TEST_F(SummaryPagesTest, DownloadPageSumsUpAModelChoiceAndItsNextSendsTheFile)
     EXPECT_EQ("&Download", m_wizard->Button(ID_WIZNEXT).caption);
 
     GoTo(ID_WIZNEXT, AFTER);
-    std::string file = ReadTextFile(TestProgramFolder() + "LT200\\English.lng");
-    std::string uel = "\x1b%-12345X";
     EXPECT_TRUE(ReadTextFile(kPlainPort) ==
-                uel + "@PJL KYVRESOURCEWRITE LOCATION=\"DownloadMessage:setMessage\" SIZE=" +
-                    std::to_string(file.size()) + "\r\n" + file + uel);
+                DownloadJob(TestProgramFolder() + "LT200\\English.lng"));
     EXPECT_EQ(0, CancelAndResult());
 }
 

@@ -23,6 +23,13 @@ std::string CommandJob(const std::string& command)
     return kUel + command + kUel;
 }
 
+std::string DownloadJob(const std::string& languageFilePath)
+{
+    std::string file = ReadTextFile(languageFilePath);
+    return kUel + "@PJL KYVRESOURCEWRITE LOCATION=\"DownloadMessage:setMessage\" SIZE=" +
+           std::to_string(file.size()) + "\r\n" + file + kUel;
+}
+
 long long CurrentTimeOf(const std::string& job)
 {
     const std::string prefix = kUel + "@PJL SET KYVCURRENTTIME=";

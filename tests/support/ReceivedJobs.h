@@ -9,6 +9,8 @@ extern const std::string kUel;
 
 // A job that carries one PJL command, as the printer receives it.
 std::string CommandJob(const std::string& command);
+// The job a message download sends for the language file at the path.
+std::string DownloadJob(const std::string& languageFilePath);
 
 // The value of a job's current-time command, or -1 when the job is no such command.
 long long CurrentTimeOf(const std::string& job);
