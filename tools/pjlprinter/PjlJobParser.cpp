@@ -1,8 +1,9 @@
 #include "PjlJobParser.h"
 
 #include <algorithm>
-#include <cctype>
 #include <string_view>
+
+#include "PrinterText.h"
 
 namespace {
 
@@ -18,14 +19,6 @@ bool StartsWith(std::string_view text, std::string_view prefix)
 bool CouldBecome(std::string_view text, std::string_view whole)
 {
     return text.size() < whole.size() && StartsWith(whole, text);
-}
-
-std::string Upper(std::string_view text)
-{
-    std::string upper(text);
-    for (char& c : upper)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return upper;
 }
 
 bool IsResourceWrite(const std::string& line)

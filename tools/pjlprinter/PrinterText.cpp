@@ -58,3 +58,12 @@ std::string QuotedBytes(const std::string& bytes)
     }
     return quoted + "\"";
 }
+
+std::string Upper(std::string_view text)
+{
+    std::string upper(text);
+    for (char& c : upper)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return upper;
+}

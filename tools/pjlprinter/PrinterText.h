@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <ctime>
 #include <string>
+#include <string_view>
 
 // How the printer writes numbers, times and stray bytes in its log and menu map.
 
@@ -14,6 +15,9 @@ std::string LocalTimeText(std::time_t seconds);
 
 // 540 -> "+540 minutes"
 std::string OffsetText(int minutes);
+
+// PJL words compare without case; only ASCII letters change.
+std::string Upper(std::string_view text);
 
 // Printable ASCII as it is, every other byte as \xNN, in double quotes.
 std::string QuotedBytes(const std::string& bytes);

@@ -35,14 +35,6 @@ unsigned LastJob(const std::filesystem::path& jobs)
     return last;
 }
 
-std::string Upper(std::string text)
-{
-    for (char& c : text)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return text;
-}
-
 std::string HeldPanel(const PrinterState& state)
 {
     return state.panel ? "kept " + state.panel->Description() : "kept none";
