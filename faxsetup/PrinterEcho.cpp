@@ -94,8 +94,9 @@ bool PrinterEcho::EchoPrinter(const char* hostText) const
     if (held.hSocket == INVALID_SOCKET || !SetTimeout(held.hSocket, SO_RCVTIMEO, kTimeoutMs) ||
         !SetTimeout(held.hSocket, SO_SNDTIMEO, kTimeoutMs))
         Abandon();
+    // An empty text would resolve to this machine.
     sockaddr_in destination;
-    if (!EchoDestination(gethostbyname(hostText), destination)) {
+    if (hostText[0] == '\0' || !EchoDestination(gethostbyname(hostText), destination)) {
         m_messages.Show(IDS_PRINTER_NOT_ANSWERING);
         return false;
     }

@@ -17,8 +17,8 @@ public:
     {
     }
 
-    // False, after telling the user that the printer does not answer, when the host text does
-    // not resolve (nothing is sent then), a request cannot be sent whole, or the reply to a
+    // False, after telling the user that the printer does not answer, when the host text is
+    // empty or does not resolve (nothing is sent then), a request cannot be sent whole, or the reply to a
     // request (our identifier, its sequence number) does not come within five seconds of its
     // send. Other packets are passed over while waiting. When Winsock, the raw socket or the
     // buffers cannot be had it tells the user the same, frees the texts and ends the process
