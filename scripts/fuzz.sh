@@ -8,6 +8,8 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-60}
 runs=${2:--1}
+limit="$seconds s"
+[ "$runs" = -1 ] || limit="$limit or $runs runs"
 fuzzers=${3:-}
 if [ -z "$fuzzers" ]; then
   "$here/scripts/setup.sh"
@@ -19,7 +21,7 @@ for corpus in "$here"/fuzz/corpus/*/; do
   target=$(basename "$corpus")
   fuzzer=$fuzzers/$target
   mkdir -p "$work/$target" "$work/$target.min"
-  echo "== fuzzing $target (at most $seconds s, $runs runs)"
+  echo "== fuzzing $target (at most $limit)"
   nice -n 19 "$fuzzer" -max_total_time="$seconds" -runs="$runs" -print_final_stats=1 \
     "$work/$target" "$corpus" > "$work/$target.log" 2>&1 || true
   grep -E '==.*ERROR|^artifact_prefix|Test unit written' "$work/$target.log" || true
