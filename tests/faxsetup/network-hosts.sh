@@ -25,6 +25,7 @@ cleanup() {
   ip netns del "$client" 2>/dev/null || true
   ip netns del "$printer" 2>/dev/null || true
   rm -rf "/etc/netns/$client" "$run"
+  rmdir /etc/netns 2>/dev/null || true  # only when no other run uses it
 }
 trap cleanup EXIT
 trap 'exit 1' INT TERM HUP
