@@ -67,8 +67,13 @@ bool AwaitReply(const EchoResources& held, std::uint16_t identifier, std::uint16
         const int received = recvfrom(held.hSocket, reinterpret_cast<char*>(held.pReply),
                                       kBufferSize, 0, reinterpret_cast<sockaddr*>(&source),
                                       &sourceSize);
-        if (received == SOCKET_ERROR)
+        // A datagram larger than the buffer (another host's large ping) is not our reply: the
+        // call hands over its start and drops the rest, and the wait goes on.
+        if (received == SOCKET_ERROR) {
+            if (WSAGetLastError() == WSAEMSGSIZE)
+                continue;
             return false;
+        }
         // The round trip is measured from our own clock: a time stamp that is not the one sent
         // (forged with our identifier and sequence) would move the printer's clock by whatever
         // it claims.

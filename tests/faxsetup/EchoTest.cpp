@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "EchoDestination.h"
@@ -141,7 +143,7 @@ public:
     std::vector<Packet> Messages() const
     {
         std::vector<Packet> messages;
-        unsigned char buffer[1024];
+        unsigned char buffer[2048];
         int size;
         while ((size = recv(m_hSocket, reinterpret_cast<char*>(buffer), sizeof buffer, 0)) > 0) {
             Packet message(buffer + (buffer[0] & 0x0F) * 4, buffer + size);
@@ -156,12 +158,49 @@ private:
     SOCKET m_hSocket;
 };
 
-TEST_F(PrinterEchoTest, LoopbackAnswersEveryPassWhileTheOwnRequestsArePassedOver)
+// Another program's echo requests on the loopback, every 10 ms while it lives, each larger than
+// the check's receive buffer.
+class LargePings {
+public:
+    explicit LargePings(uint16_t identifier)
+    {
+        m_hSocket = socket(AF_INET, SOCK_RAW, IPPROTO_ICMP);
+        // The checksum of the request's first 44 bytes holds for it with any zeros after.
+        WriteEchoRequest(m_request, identifier, 0, 0);
+        m_thread = std::thread([this] {
+            sockaddr_in loopback = {};
+            loopback.sin_family = AF_INET;
+            loopback.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+            while (!m_bStop) {
+                sendto(m_hSocket, reinterpret_cast<const char*>(m_request), sizeof m_request, 0,
+                       reinterpret_cast<const sockaddr*>(&loopback), sizeof loopback);
+                Sleep(10);
+            }
+        });
+    }
+    ~LargePings()
+    {
+        m_bStop = true;
+        m_thread.join();
+        closesocket(m_hSocket);
+    }
+
+private:
+    SOCKET m_hSocket;
+    unsigned char m_request[1400] = {};
+    std::atomic<bool> m_bStop{false};
+    std::thread m_thread;
+};
+
+TEST_F(PrinterEchoTest, LoopbackAnswersEveryPassWhileOtherPacketsArePassedOver)
 {
     const DWORD pid = GetCurrentProcessId();
     LoopbackWatch watch(pid);
-    StartCheck("127.0.0.1");
-    ASSERT_TRUE(m_run->WaitForEnd(5000)) << "the check hangs or shows a message";
+    {
+        LargePings others(static_cast<uint16_t>(~pid));
+        StartCheck("127.0.0.1");
+        ASSERT_TRUE(m_run->WaitForEnd(5000)) << "the check hangs or shows a message";
+    }
     EXPECT_TRUE(m_bAnswered);
 
     std::vector<Packet> messages = watch.Messages();
