@@ -14,21 +14,40 @@ if [ "$(id -u)" != 0 ] || ! command -v ip >/dev/null; then
   echo "skipped: network namespaces need root and iproute2"
   exit 77
 fi
+# Everything of a run is named by its tag, so that what a run killed outright left behind (a
+# timed-out test gets SIGKILL, which no trap sees) can be found and removed by the next run.
 tag=lmr$$
 client=${tag}c
 printer=${tag}p
-run=$(mktemp -d /tmp/lomarel-netns.XXXXXX)
+run=/tmp/lomarel-netns-$tag
 prefix=$run/prefix
+child=
 
-cleanup() {
-  ip netns exec "$client" "$support/finish-run.sh" "$prefix" >/dev/null 2>&1 || true
-  ip netns del "$client" 2>/dev/null || true
-  ip netns del "$printer" 2>/dev/null || true
-  rm -rf "/etc/netns/$client" "$run"
+remove_run() {
+  "$support/finish-run.sh" "/tmp/lomarel-netns-$1/prefix" >/dev/null 2>&1 || true
+  ip netns del "${1}c" 2>/dev/null || true
+  ip netns del "${1}p" 2>/dev/null || true
+  rm -rf "/etc/netns/${1}c" "/tmp/lomarel-netns-$1"
   rmdir /etc/netns 2>/dev/null || true  # only when no other run uses it
 }
+cleanup() {
+  [ -z "$child" ] || kill "$child" 2>/dev/null || true
+  remove_run "$tag"
+}
+# The long steps run in the background, so that a signal ends the run at once, not after them.
+in_client() {
+  ip netns exec "$client" env -u DISPLAY "$@" &
+  child=$!
+  wait "$child"
+}
+
+for stale in $({ ip netns list | cut -d' ' -f1 | sed 's/[cp]$//'
+                 ls /tmp | sed -n 's/^lomarel-netns-//p'; } | grep -x 'lmr[0-9]*' | sort -u); do
+  kill -0 "${stale#lmr}" 2>/dev/null || remove_run "$stale"
+done
 trap cleanup EXIT
 trap 'exit 1' INT TERM HUP
+mkdir -m 700 "$run"
 
 ip netns add "$client"
 ip netns add "$printer"
@@ -48,8 +67,8 @@ mkdir -p "/etc/netns/$client"
 printf '127.0.0.1 localhost\n10.77.1.1 fax-printer.lomarel.test\n' > "/etc/netns/$client/hosts"
 echo 'nameserver 127.0.0.1' > "/etc/netns/$client/resolv.conf"
 
-ip netns exec "$client" env -u DISPLAY "$support/prepare-run.sh" "$prefix" "$2" "$3" "$4" >/dev/null
-ip netns exec "$client" env -u DISPLAY NETWORK_TEST_ANSWERING=fax-printer.lomarel.test \
+in_client "$support/prepare-run.sh" "$prefix" "$2" "$3" "$4" >/dev/null
+in_client NETWORK_TEST_ANSWERING=fax-printer.lomarel.test \
   NETWORK_TEST_UNREACHABLE=10.77.3.2 NETWORK_TEST_DROPPED=10.77.4.2 \
   NETWORK_TEST_MISSPELT=fax-printre.lomarel.test \
   bash -c 'source "$1/wine-env.sh"; wine_env "$2"; use_xvfb "$2.xvfb"; "$WINE_LOADER" "$3"' \
