@@ -15,6 +15,7 @@ if [ -z "$fuzzers" ]; then
   "$here/scripts/setup.sh"
   fuzzers=$here/build/fuzz-native
 fi
+found=()
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 for corpus in "$here"/fuzz/corpus/*/; do
@@ -23,7 +24,7 @@ for corpus in "$here"/fuzz/corpus/*/; do
   mkdir -p "$work/$target" "$work/$target.min"
   echo "== fuzzing $target (at most $limit)"
   nice -n 19 "$fuzzer" -max_total_time="$seconds" -runs="$runs" -print_final_stats=1 \
-    "$work/$target" "$corpus" > "$work/$target.log" 2>&1 || true
+    "$work/$target" "$corpus" > "$work/$target.log" 2>&1 || found+=("$target")
   grep -E '==.*ERROR|^artifact_prefix|Test unit written' "$work/$target.log" || true
   executed=$(sed -n 's/^stat::number_of_executed_units: *//p' "$work/$target.log")
   elapsed=$(sed -n 's/^Done [0-9]* runs in \([0-9]*\) second.*/\1/p' "$work/$target.log")
@@ -40,3 +41,8 @@ for corpus in "$here"/fuzz/corpus/*/; do
   cp "$work/$target.min"/* "$corpus"
   echo "$target: corpus of $(ls "$corpus" | wc -l) inputs"
 done
+# A finding ends the run of its target early; the others still run, but the script fails.
+if [ ${#found[@]} -gt 0 ]; then
+  echo "findings in: ${found[*]}" >&2
+  exit 1
+fi
