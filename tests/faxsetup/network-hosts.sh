@@ -5,7 +5,7 @@
 # test's hosts file) and the router behind it: 10.77.3.0/24 is unreachable there, so every echo
 # to it is answered with "host unreachable", and 10.77.4.0/24 is a black hole. The test's name
 # server is its own loopback, where nothing listens, so no look-up leaves the namespace. Both
-# namespaces and everything of the prefix go again however the run ends.
+# namespaces and everything of the prefix go again when the run ends, or with the next run.
 # Usage: network-hosts.sh TEST_EXE INSTALLER_EXE PRINTER_LIST PORT_MONITOR_DLL
 # Exits 77 (skipped) where namespaces cannot be made: without root or without iproute2.
 set -euo pipefail
