@@ -7,9 +7,9 @@ import tempfile
 from pathlib import Path
 
 ROOT = Path(__file__).resolve().parents[2]
-spec = importlib.util.spec_from_file_location("table", ROOT / "tools/docs/troubleshooting_table.py")
-table = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(table)
+found = importlib.util.spec_from_file_location("table", ROOT / "tools/docs/troubleshooting_table.py")
+table = importlib.util.module_from_spec(found)
+found.loader.exec_module(table)
 
 
 def expect(condition, what):
