@@ -40,13 +40,14 @@ with tempfile.TemporaryDirectory() as folder:
     expect("The printer has been paused." in rewritten and cause in rewritten, "text new, cause kept")
 
     # A new code and a new message need rows; a row whose message is gone is dropped.
-    edit(root / "common/ResultCodes.h", "0x60005,", "0x60005,\n    ERR_NEW_CASE = 0x60006,")
+    # The new code is the enum's last entry, written without spaces or comma.
+    edit(root / "common/ResultCodes.h", "0x7000d,", "0x7000d,\n    ERR_NEW_CASE=0x7000e")
     edit(root / "resources/Nivadenu.rc", "  IDS_CONFIRM_OTHER_PANEL,",
          '  IDS_SHEET_TITLE_FORMAT, "Another\\nbox"\n  IDS_CONFIRM_OTHER_PANEL,')
     edit(root / "resources/Pluvetenu.rc", "  IDS_PRINTER_OFFLINE,", "  // IDS_PRINTER_OFFLINE,")
     refreshed, problems = table.refresh(root, rewritten)
     for needed in ["`ERR_NEW_CASE` has no row", "`Nivad 101`", "names `Pluvet 806`"]:
         expect(any(needed in problem for problem in problems), f"a problem says {needed}")
-    expect("| 0x60006 | `ERR_NEW_CASE` |  |  |" in refreshed and "`Pluvet 806`" not in refreshed,
+    expect("| 0x7000E | `ERR_NEW_CASE` |  |  |" in refreshed and "`Pluvet 806`" not in refreshed,
            "the new row is added to fill in, the stale one dropped")
 print("troubleshooting table: in step with the sources")

@@ -26,8 +26,9 @@ TEXT_LIBRARIES = ("Nivad", "Pluvet")
 
 def result_codes(root):
     header = (root / "common/ResultCodes.h").read_text(encoding="utf-8")
+    # The last entry needs no comma, and spacing is free: neither may hide a code.
     return [(name, f"0x{int(value, 16):05X}")
-            for name, value in re.findall(r"^\s*(\w+) = (0x[0-9A-Fa-f]+),", header, re.M)]
+            for name, value in re.findall(r"^\s*(\w+)\s*=\s*(0x[0-9A-Fa-f]+)\b", header, re.M)]
 
 
 def string_table(path):
