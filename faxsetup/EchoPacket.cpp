@@ -64,7 +64,7 @@ std::uint16_t InternetChecksum(const unsigned char* data, std::size_t size)
 }
 
 bool ReadEchoReply(const unsigned char* reply, std::size_t size, std::uint16_t identifier,
-                   std::uint32_t& timeStamp)
+                   std::uint16_t sequence, std::uint32_t& timeStamp)
 {
     if (size == 0)
         return false;
@@ -72,15 +72,9 @@ bool ReadEchoReply(const unsigned char* reply, std::size_t size, std::uint16_t i
     if (size < headerLength + kTimeStampEnd)
         return false;
     const unsigned char* message = reply + headerLength;
-    if (message[0] != kEchoReply || Read16(message + kIdentifierAt) != identifier)
+    if (message[0] != kEchoReply || Read16(message + kIdentifierAt) != identifier ||
+        Read16(message + kSequenceAt) != sequence)
         return false;
     timeStamp = Read32(message + kTimeStampAt);
     return true;
-}
-
-bool RoundTripSince(std::uint32_t sentAt, std::uint32_t now, std::uint32_t limitMs,
-                    std::uint32_t& roundTrip)
-{
-    roundTrip = now - sentAt;
-    return roundTrip <= limitMs;
 }

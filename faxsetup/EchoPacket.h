@@ -16,14 +16,8 @@ void WriteEchoRequest(unsigned char* request, std::uint16_t identifier, std::uin
 // odd byte counts as a word of its own.
 std::uint16_t InternetChecksum(const unsigned char* data, std::size_t size);
 
-// True when the `size` received bytes hold an echo reply (type 0) with our identifier and room
-// for the time stamp it carries back, which it hands over. Anything else, however short, is not
-// a reply of ours.
+// True when the `size` received bytes hold an echo reply (type 0) with our identifier, the
+// sequence number of the request it answers and room for the time stamp it carries back, which
+// it hands over. Anything else, however short, is not the reply being waited for.
 bool ReadEchoReply(const unsigned char* reply, std::size_t size, std::uint16_t identifier,
-                   std::uint32_t& timeStamp);
-
-// The round trip of a reply that carried `sentAt` and came in at `now` (tick counts, which wrap).
-// False for a time stamp that no request of a check still waiting can have carried: one from the
-// future, or older than `limitMs`.
-bool RoundTripSince(std::uint32_t sentAt, std::uint32_t now, std::uint32_t limitMs,
-                    std::uint32_t& roundTrip);
+                   std::uint16_t sequence, std::uint32_t& timeStamp);

@@ -3,8 +3,7 @@
 
 #include "PrinterEcho.h"
 
-#include <cstring>
-
+#include "EchoDestination.h"
 #include "EchoPacket.h"
 #include "ResourceIds.h"
 
@@ -45,25 +44,41 @@ unsigned char* AllocateBuffer()
     return static_cast<unsigned char*>(HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, kBufferSize));
 }
 
-bool SetTimeout(SOCKET hSocket, int option)
+bool SetTimeout(SOCKET hSocket, int option, DWORD timeout)
 {
-    DWORD timeout = kTimeoutMs;
     return setsockopt(hSocket, SOL_SOCKET, option, reinterpret_cast<const char*>(&timeout),
                       sizeof timeout) == 0;
 }
 
-// A host text that does not resolve leaves the address 0.0.0.0.
-sockaddr_in Destination(const char* hostText)
+// Waits, within what is left of the pass's time-out, for the reply to this pass's request, and
+// reads past every other packet the socket gets meanwhile: on the loopback our own request,
+// elsewhere other programs' echo traffic or a router's error messages, none of which proves
+// that the printer is there. False when the time runs out or the socket fails.
+bool AwaitReply(const EchoResources& held, std::uint16_t identifier, std::uint16_t sequence,
+                DWORD sentAt, std::uint32_t& roundTrip)
 {
-    sockaddr_in address = {};
-    address.sin_family = AF_INET;
-    const hostent* host = gethostbyname(hostText);
-    if (host != nullptr && host->h_addr_list[0] != nullptr &&
-        host->h_length <= static_cast<int>(sizeof address.sin_addr)) {
-        std::memcpy(&address.sin_addr, host->h_addr_list[0], host->h_length);
-        address.sin_family = host->h_addrtype;
+    for (;;) {
+        const DWORD waited = GetTickCount() - sentAt;
+        // A time-out of 0 would wait for ever.
+        if (waited >= kTimeoutMs || !SetTimeout(held.hSocket, SO_RCVTIMEO, kTimeoutMs - waited))
+            return false;
+        sockaddr_in source = {};
+        int sourceSize = sizeof source;
+        const int received = recvfrom(held.hSocket, reinterpret_cast<char*>(held.pReply),
+                                      kBufferSize, 0, reinterpret_cast<sockaddr*>(&source),
+                                      &sourceSize);
+        if (received == SOCKET_ERROR)
+            return false;
+        // The round trip is measured from our own clock: a time stamp that is not the one sent
+        // (forged with our identifier and sequence) would move the printer's clock by whatever
+        // it claims.
+        std::uint32_t echoedAt;
+        if (ReadEchoReply(held.pReply, received, identifier, sequence, echoedAt) &&
+            echoedAt == sentAt) {
+            roundTrip = GetTickCount() - sentAt;
+            return true;
+        }
     }
-    return address;
 }
 
 }  // namespace
@@ -76,10 +91,15 @@ bool PrinterEcho::EchoPrinter(const char* hostText) const
     if (!held.bStarted)
         Abandon();
     held.hSocket = WSASocketA(AF_INET, SOCK_RAW, IPPROTO_ICMP, nullptr, 0, WSA_FLAG_OVERLAPPED);
-    if (held.hSocket == INVALID_SOCKET || !SetTimeout(held.hSocket, SO_RCVTIMEO) ||
-        !SetTimeout(held.hSocket, SO_SNDTIMEO))
+    if (held.hSocket == INVALID_SOCKET || !SetTimeout(held.hSocket, SO_RCVTIMEO, kTimeoutMs) ||
+        !SetTimeout(held.hSocket, SO_SNDTIMEO, kTimeoutMs))
         Abandon();
-    const sockaddr_in destination = Destination(hostText);
+    // An empty text would resolve to this machine.
+    sockaddr_in destination;
+    if (hostText[0] == '\0' || !EchoDestination(gethostbyname(hostText), destination)) {
+        m_messages.Show(IDS_PRINTER_NOT_ANSWERING);
+        return false;
+    }
     held.pRequest = AllocateBuffer();
     held.pReply = AllocateBuffer();
     if (held.pRequest == nullptr || held.pReply == nullptr)
@@ -87,31 +107,19 @@ bool PrinterEcho::EchoPrinter(const char* hostText) const
 
     const std::uint16_t identifier = static_cast<std::uint16_t>(GetCurrentProcessId());
     for (std::uint16_t pass = 0; pass < kPasses; ++pass) {
-        WriteEchoRequest(held.pRequest, identifier, pass, GetTickCount());
+        const DWORD sentAt = GetTickCount();
+        WriteEchoRequest(held.pRequest, identifier, pass, sentAt);
         const int sent = sendto(held.hSocket, reinterpret_cast<const char*>(held.pRequest),
                                 kEchoRequestSize, 0,
                                 reinterpret_cast<const sockaddr*>(&destination),
                                 sizeof destination);
-        if (sent == SOCKET_ERROR || sent < static_cast<int>(kEchoRequestSize)) {
-            m_messages.Show(IDS_PRINTER_NOT_ANSWERING);
-            return false;
-        }
-        sockaddr_in source = {};
-        int sourceSize = sizeof source;
-        const int received = recvfrom(held.hSocket, reinterpret_cast<char*>(held.pReply),
-                                      kBufferSize, 0, reinterpret_cast<sockaddr*>(&source),
-                                      &sourceSize);
-        if (received == SOCKET_ERROR) {
-            m_messages.Show(IDS_PRINTER_NOT_ANSWERING);
-            return false;
-        }
-        // A time stamp that is not one of ours (stale, or forged with our identifier) would
-        // move the printer's clock by whatever it claims: only a plausible round trip counts.
-        std::uint32_t sentAt;
         std::uint32_t roundTrip;
-        if (ReadEchoReply(held.pReply, received, identifier, sentAt) &&
-            RoundTripSince(sentAt, GetTickCount(), kTimeoutMs, roundTrip))
-            m_nRoundTripSum += static_cast<LONG>(roundTrip);
+        if (sent == SOCKET_ERROR || sent < static_cast<int>(kEchoRequestSize) ||
+            !AwaitReply(held, identifier, pass, sentAt, roundTrip)) {
+            m_messages.Show(IDS_PRINTER_NOT_ANSWERING);
+            return false;
+        }
+        m_nRoundTripSum += static_cast<LONG>(roundTrip);
         Sleep(kPauseMs);
     }
     return true;

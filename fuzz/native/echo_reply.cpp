@@ -9,6 +9,7 @@
 namespace {
 
 const uint16_t kIdentifier = 0x1234;
+const uint16_t kSequence = 2;
 const size_t kIpHeaderSize = 20;
 
 uint32_t Read32(const uint8_t* at)
@@ -19,11 +20,12 @@ uint32_t Read32(const uint8_t* at)
 void CheckReply(const uint8_t* data, size_t size)
 {
     uint32_t timeStamp = 0;
-    if (!ReadEchoReply(data, size, kIdentifier, timeStamp))
+    if (!ReadEchoReply(data, size, kIdentifier, kSequence, timeStamp))
         return;
     const size_t headerLength = (data[0] & 0x0F) * 4u;
     if (size < headerLength + 12 || data[headerLength] != 0 ||
         (data[headerLength + 4] | data[headerLength + 5] << 8) != kIdentifier ||
+        (data[headerLength + 6] | data[headerLength + 7] << 8) != kSequence ||
         timeStamp != Read32(data + headerLength + 8))
         abort();
 }
@@ -37,7 +39,12 @@ void CheckRequest(uint16_t identifier, uint16_t sequence, uint32_t timeStamp)
         abort();
     request[0] = 0;  // what the host changes in its answer
     uint32_t echoed = 0;
-    if (!ReadEchoReply(answered, sizeof answered, identifier, echoed) || echoed != timeStamp)
+    if (!ReadEchoReply(answered, sizeof answered, identifier, sequence, echoed) ||
+        echoed != timeStamp)
+        abort();
+    // The answer to another pass is not this pass's reply.
+    if (ReadEchoReply(answered, sizeof answered, identifier,
+                      static_cast<uint16_t>(sequence + 1), echoed))
         abort();
 }
 
