@@ -16,17 +16,8 @@ calls=${CALLS:-50}
 ninja -C "$build" -j2 dist/Zembrak.dll dist/Tollimar.dll resource_libraries demo_language_files \
   InstallPrinters ExportSoak OneSheetLibrary >/dev/null
 source "$here/tests/support/wine-env.sh"
-
-work=$build/bench-soak
-prefix=$work/wineprefix
-install=$work/install
-mkdir -p "$work"
-trap 'stop_prefix "$prefix"; stop_xvfb "$prefix.xvfb"' EXIT
-start_xvfb "$prefix.xvfb"
-new_prefix "$prefix"
-echo "Lomarel LP-5300 KX on Desk|Lomarel LP-5300 KX|C:\\bench-out\\lp5300.prn|" \
-  > "$work/printers.txt"
-install_printers "$build/bin/InstallPrinters.exe" "$work/printers.txt"
+source "$here/bench/bench-lib.sh"
+bench_prefix "$build" soak "Lomarel LP-5300 KX on Desk"
 
 rm -rf "$install"
 cp -r "$build/dist" "$install"
