@@ -2,6 +2,11 @@
 
 #include "ResultCodes.h"
 
+namespace {
+// A spooler that grows on every asking would otherwise be asked for ever.
+const int kMaxFills = 8;
+}  // namespace
+
 SpoolerQueryResult QuerySpooler(const SpoolerFill& fill, BYTE*& block, DWORD& size)
 {
     block = nullptr;
@@ -10,7 +15,7 @@ SpoolerQueryResult QuerySpooler(const SpoolerFill& fill, BYTE*& block, DWORD& si
     fill(nullptr, 0, &needed);
     if (needed == 0)
         return SpoolerQueryResult::NothingNeeded;
-    for (;;) {
+    for (int fills = 1;; ++fills) {
         auto* buffer = static_cast<BYTE*>(GlobalAlloc(GPTR, needed));
         if (buffer == nullptr)
             return SpoolerQueryResult::OutOfMemory;
@@ -23,7 +28,7 @@ SpoolerQueryResult QuerySpooler(const SpoolerFill& fill, BYTE*& block, DWORD& si
         DWORD error = GetLastError();
         GlobalFree(buffer);
         // A spooler that asks for no more than it was given would keep this loop going forever.
-        if (error != ERROR_INSUFFICIENT_BUFFER || needed <= given)
+        if (error != ERROR_INSUFFICIENT_BUFFER || needed <= given || fills == kMaxFills)
             return SpoolerQueryResult::Failed;
     }
 }
