@@ -9,20 +9,6 @@ build=$here/build
 "$here/scripts/setup.sh"
 source "$here/tests/support/wine-env.sh"
 
-# Wine needs its own fonts (Tahoma for dialogs, Marlett for the caption buttons) and a Japanese
-# one; IPAex Gothic is a small, complete Japanese font.
-font_packages=(fonts-wine fonts-ipaexfont-gothic)
-japanese_family=IPAexGothic
-missing=()
-for p in "${font_packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
-
 work=$build/screenshots
 prefix=$work/wineprefix
 mkdir -p "$work" "$here/docs/screenshots"
@@ -30,12 +16,7 @@ trap 'stop_prefix "$prefix"; stop_xvfb "$work/xvfb"; rm -rf "$prefix"' EXIT
 start_xvfb "$work/xvfb"
 new_prefix "$prefix"
 install_printers "$build/bin/InstallPrinters.exe" "$here/samples/printers.txt"
-# This Wine does not look in the folder Debian puts its own fonts in, but it does read the
-# prefix's font folder.
-cp /usr/share/wine/fonts/* "$prefix/drive_c/windows/Fonts/"
-# Japanese dialogs ask for the Japanese UI font by name; pin it to the installed family.
-wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS UI Gothic' /d "$japanese_family" /f \
-  >/dev/null 2>&1
+install_fonts
 
 # The chooser finds its resource libraries and Version.txt beside the running program.
 rm -rf "$work/dist"
