@@ -1,0 +1,8 @@
+#pragma once
+#include <windows.h>
+
+// A new bitmap of `width` x `height` drawn from `source`, each pixel the average of the source
+// area it covers: pictures drawn for the largest display scale shrink to any smaller one without
+// the jagged edges of the system's own stretching. Null when the source cannot be read or the
+// size is empty; the caller owns both bitmaps.
+HBITMAP ScaleSmoothly(HBITMAP source, int width, int height);
