@@ -103,13 +103,16 @@ TEST_F(ClippedText, TheDisplayRunsAtTheDpiTheRunAskedFor)
 // low for its lines, a check box beside its mark and a button that reaches past the page.
 TEST(TextFit, FindsTextsThatDoNotFitAndControlsPastThePage)
 {
-    HWND sheet = CreateWindowExA(0, "Static", "", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr,
-                                 nullptr, nullptr);
-    HWND page = CreateWindowExA(0, "Static", "", WS_CHILD | WS_VISIBLE, 0, 0, 300, 200, sheet,
-                                nullptr, nullptr, nullptr);
+    // Places in 96 DPI pixels, as the font grows with the display's scale.
+    auto at = [](int pixels) { return ScaleToDisplay(pixels); };
+    HWND sheet = CreateWindowExA(0, "Static", "", WS_POPUP, 0, 0, at(400), at(300), nullptr,
+                                 nullptr, nullptr, nullptr);
+    HWND page = CreateWindowExA(0, "Static", "", WS_CHILD | WS_VISIBLE, 0, 0, at(300), at(200),
+                                sheet, nullptr, nullptr, nullptr);
     auto add = [&](const char* kind, const char* text, DWORD style, int id, RECT r) {
-        HWND control = CreateWindowExA(0, kind, text, WS_CHILD | WS_VISIBLE | style, r.left, r.top,
-                                       r.right - r.left, r.bottom - r.top, page,
+        HWND control = CreateWindowExA(0, kind, text, WS_CHILD | WS_VISIBLE | style, at(r.left),
+                                       at(r.top), at(r.right) - at(r.left),
+                                       at(r.bottom) - at(r.top), page,
                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                        nullptr, nullptr);
         SendMessageA(control, WM_SETFONT,
@@ -123,15 +126,16 @@ TEST(TextFit, FindsTextsThatDoNotFitAndControlsPastThePage)
 
     std::vector<TextShortfall> found = FindClippedTexts(sheet, page);
     DestroyWindow(sheet);
-    ASSERT_EQ(3u, found.size());
+    ASSERT_EQ(3u, found.size()) << found.back().controlId << " " << found.back().Describe();
     EXPECT_EQ(1, found[0].controlId);
     EXPECT_GT(found[0].missingWidth, 100);
     EXPECT_EQ(2, found[1].controlId);
     EXPECT_EQ(0, found[1].missingWidth);
     EXPECT_GT(found[1].missingHeight, 10);
     EXPECT_EQ(4, found[2].controlId);
-    EXPECT_EQ(20, found[2].pastPage);
-    EXPECT_EQ("20 px past the page", found[2].Describe());
+    int past = at(320) - at(300);
+    EXPECT_EQ(past, found[2].pastPage);
+    EXPECT_EQ(std::to_string(past) + " px past the page", found[2].Describe());
 }
 
 TEST_F(ClippedText, EveryPageOfTheChooserFits)
