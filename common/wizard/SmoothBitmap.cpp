@@ -4,6 +4,8 @@
 #include <cstring>
 #include <vector>
 
+#include "DisplayDpi.h"
+
 namespace {
 
 const int kChannels = 3;
@@ -109,4 +111,18 @@ HBITMAP ScaleSmoothly(HBITMAP source, int width, int height)
             out[static_cast<size_t>(y) * Stride(width) + i] = static_cast<BYTE>(std::min(
                 255.0, scaled[static_cast<size_t>(y) * width * kChannels + i] + 0.5));
     return result;
+}
+
+HBITMAP ToDisplayScale(HBITMAP image, int drawnForDpi)
+{
+    BITMAP shape = {};
+    int dpi = DisplayDpi();
+    if (image == nullptr || dpi == drawnForDpi || GetObjectA(image, sizeof shape, &shape) == 0)
+        return image;
+    HBITMAP scaled = ScaleSmoothly(image, MulDiv(shape.bmWidth, dpi, drawnForDpi),
+                                   MulDiv(std::abs(shape.bmHeight), dpi, drawnForDpi));
+    if (scaled == nullptr)
+        return image;
+    DeleteObject(image);
+    return scaled;
 }

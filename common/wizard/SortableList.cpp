@@ -1,14 +1,11 @@
 #include "SortableList.h"
 
-#include "DisplayDpi.h"
 #include "ResourceIds.h"
 #include "SmoothBitmap.h"
 
 namespace {
 
 const int kHeadingLength = 256;
-// The heading arrow at 100 % display scale.
-const SIZE kArrowSize = {9, 5};
 
 int ColumnCount(HWND list)
 {
@@ -182,13 +179,10 @@ void CSortableList::RewriteCells(HWND list) const
 void CSortableList::PutArrow(HWND list, int column, const CResourceLibrary& images)
 {
     HWND header = ListView_GetHeader(list);
-    // Drawn for the largest display scale; shrunk smoothly to the display's.
-    HBITMAP drawn = images.LoadBitmapImage(m_bSortAscending ? IDB_SORT_ASCENDING_ARROW
-                                                            : IDB_SORT_DESCENDING_ARROW);
-    HBITMAP arrow = ScaleSmoothly(drawn, ScaleToDisplay(kArrowSize.cx),
-                                  ScaleToDisplay(kArrowSize.cy));
-    if (drawn != nullptr)
-        DeleteObject(drawn);
+    HBITMAP arrow = ToDisplayScale(images.LoadBitmapImage(m_bSortAscending
+                                                              ? IDB_SORT_ASCENDING_ARROW
+                                                              : IDB_SORT_DESCENDING_ARROW),
+                                   kLargestPictureDpi);
     HDITEMA heading = {};
     heading.mask = HDI_FORMAT | HDI_BITMAP;
     Header_GetItem(header, column, &heading);

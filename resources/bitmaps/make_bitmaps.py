@@ -226,13 +226,14 @@ def side_picture():
 
 def version_image():
     width, height = 128, 96
-    canvas = Canvas(width, height, (0, 0, 0))
+    canvas = Canvas(width, height, (0, 0, 0), LARGEST_SCALE)
     canvas.shade(lambda x, y, _old: mix(rgb('ffffff'), rgb('dde7f1'), y / height))
     border = rgb('9aa9ba')
-    for x in range(width):
-        canvas.pixels[0][x] = canvas.pixels[height - 1][x] = border
-    for y in range(height):
-        canvas.pixels[y][0] = canvas.pixels[y][width - 1] = border
+    edge = LARGEST_SCALE  # one pixel at 100 %
+    for y in range(canvas.height):
+        for x in range(canvas.width):
+            if min(x, y, canvas.width - 1 - x, canvas.height - 1 - y) < edge:
+                canvas.pixels[y][x] = border
     draw_printer(canvas, 21, 10, 0.8)
     canvas.save('DefaultVersionImage.bmp')
 

@@ -345,7 +345,7 @@ TEST(ResourceLibraryFiles, ImagesLoadAtTheirSizes)
         LONG m_width, m_height;
     };
     for (Expected image :
-        {Expected{IDB_WIZARD_SIDE_PICTURE, 328, 628}, Expected{IDB_DEFAULT_VERSION_IMAGE, 128, 96},
+        {Expected{IDB_WIZARD_SIDE_PICTURE, 328, 628}, Expected{IDB_DEFAULT_VERSION_IMAGE, 256, 192},
             Expected{IDB_SORT_ASCENDING_ARROW, 18, 10}, Expected{IDB_SORT_DESCENDING_ARROW, 18, 10}}) {
         HBITMAP hBitmap = load(image.m_id, 0, 0, 0);
         ASSERT_NE(nullptr, hBitmap) << image.m_id;
