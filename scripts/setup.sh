@@ -13,8 +13,9 @@ build_only=${LOMAREL_BUILD_ONLY:-}
 
 # nsis builds the installer; Wine's own fonts (Tahoma for dialogs, Marlett for the caption
 # buttons) and IPAex Gothic, a small complete Japanese font, give the wizards the text metrics a
-# user sees, which the clipped-text check and the screenshots depend on; CUPS (its daemon, lpadmin, the socket backend, and the client library
-# of the processor Wine runs for) carries jobs from Wine's spooler to the virtual printer.
+# user sees, which the clipped-text check and the screenshots depend on; CUPS (its daemon,
+# lpadmin, the socket backend, and the client library of the processor Wine runs for) carries
+# jobs from Wine's spooler to the virtual printer.
 packages=(cmake ninja-build googletest clang libclang-rt-14-dev nsis)
 case $arch in
   i686) packages+=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686)
