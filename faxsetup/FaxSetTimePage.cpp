@@ -102,7 +102,6 @@ BOOL FaxSetTimePage::OnSetActive()
 // texts, which scale with the template's font; the line ends at the page's edge.
 void FaxSetTimePage::PlaceControls() const
 {
-
     int picture = 0;
     RECT pictureBounds = {0, 0, 0, 0};
     if (GetClientRect(GetDlgItem(IDC_SIDE_PICTURE), &pictureBounds))
