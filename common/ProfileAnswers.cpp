@@ -1,26 +1,49 @@
 #include "ProfileAnswers.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
 
-// Text seen as the API's UTF-16 units: one unit per character of the code page.
+// Text seen as the API's UTF-16 units: one unit per character of the code page. Units are
+// appended whole, so that a lone lead byte at the end of a name never pairs with what follows.
 class Units {
 public:
-    Units(const std::string& text, const AnsiCharacters& characters) : m_text(text)
+    Units() = default;
+    Units(const std::string& text, const AnsiCharacters& characters) { Append(text, characters); }
+    void Append(const std::string& text, const AnsiCharacters& characters)
     {
         for (size_t at = 0; at < text.size(); at += characters.LengthAt(text, at))
-            m_ends.push_back(at + characters.LengthAt(text, at));
+            m_ends.push_back(m_text.size() + at + characters.LengthAt(text, at));
+        m_text += text;
     }
     size_t Count() const { return m_ends.size(); }
-    // The bytes of the first `count` units.
+    // The bytes of the first `count` units (all of them when there are fewer).
     std::string Prefix(size_t count) const
     {
+        count = std::min(count, m_ends.size());
         return count == 0 ? std::string() : m_text.substr(0, m_ends[count - 1]);
     }
+    // The first `count` units.
+    Units Head(size_t count) const
+    {
+        Units head;
+        head.m_ends.assign(m_ends.begin(), m_ends.begin() + std::min(count, m_ends.size()));
+        head.m_text = Prefix(count);
+        return head;
+    }
+    // The bytes of the longest start of whole units that fits in `bytes`.
+    std::string Fitting(size_t bytes) const
+    {
+        size_t count = 0;
+        while (count < m_ends.size() && m_ends[count] <= bytes)
+            ++count;
+        return Prefix(count);
+    }
+    size_t Bytes() const { return m_text.size(); }
 
 private:
-    const std::string& m_text;
+    std::string m_text;
     std::vector<size_t> m_ends;
 };
 
@@ -68,18 +91,16 @@ const IniTextSection* FindSection(const IniText& text, const std::string& name)
 
 // The conversion of the API's units to ANSI into a buffer of bufferSize bytes (the last kept for
 // the terminator): what does not fit is cut at a character and the result is bufferSize - 1.
-ProfileAnswer ToAnsi(const std::string& bytes, const AnsiCharacters& characters, size_t bufferSize)
+ProfileAnswer ToAnsi(const Units& units, size_t bufferSize)
 {
     ProfileAnswer answer;
     answer.buffer.assign(bufferSize, '\0');
     if (bufferSize == 0)
         return answer;
     size_t room = bufferSize - 1;
-    size_t end = 0;
-    while (end < bytes.size() && end + characters.LengthAt(bytes, end) <= room)
-        end += characters.LengthAt(bytes, end);
-    answer.buffer.replace(0, end, bytes, 0, end);
-    answer.length = end < bytes.size() ? room : end;
+    std::string fitting = units.Fitting(room);
+    answer.buffer.replace(0, fitting.size(), fitting);
+    answer.length = fitting.size() < units.Bytes() ? room : fitting.size();
     return answer;
 }
 
@@ -90,12 +111,12 @@ ProfileAnswer ProfileEntryNames(const IniText& text, const char* section, size_t
     const AnsiCharacters& characters = text.Characters();
     const IniTextSection* found = FindSection(text, section);
     if (found == nullptr || bufferSize < 2)
-        return ToAnsi("", characters, bufferSize);
+        return ToAnsi(Units(), bufferSize);
 
     // Units left in the API's buffer; each name takes its units and a terminator, and is cut so
     // that two units stay free.
     size_t left = bufferSize;
-    std::string names;
+    Units names;
     for (const IniLine& line : found->lines) {
         if (left <= 2)
             break;
@@ -103,16 +124,15 @@ ProfileAnswer ProfileEntryNames(const IniText& text, const char* section, size_t
             continue;
         Units name(line.name, characters);
         size_t taken = std::min(name.Count(), left - 2);
-        names += name.Prefix(taken);
-        names += '\0';
+        names.Append(name.Prefix(taken), characters);
+        names.Append(std::string(1, '\0'), characters);
         left -= taken + 1;
         if (left < 2)
             break;
     }
     size_t result = left <= 1 ? bufferSize - 2 : bufferSize - left;
     // Only the units the API counts are converted.
-    std::string counted = names.substr(0, Units(names, characters).Prefix(result).size());
-    return ToAnsi(counted, characters, bufferSize);
+    return ToAnsi(names.Head(result), bufferSize);
 }
 
 ProfileAnswer ProfileValue(const IniText& text, const char* section, const char* key,
@@ -122,7 +142,7 @@ ProfileAnswer ProfileValue(const IniText& text, const char* section, const char*
     std::string wanted = WithoutBlanksAround(key, characters);
     std::string value;
     if (wanted.empty())
-        return ToAnsi("", characters, bufferSize);
+        return ToAnsi(Units(), bufferSize);
     if (const IniTextSection* found =
             FindSection(text, WithoutBlanksAround(section, characters))) {
         for (const IniLine& line : found->lines) {
@@ -145,5 +165,5 @@ ProfileAnswer ProfileValue(const IniText& text, const char* section, const char*
     size_t kept = std::min(innerUnits.Count(), bufferSize == 0 ? 0 : bufferSize - 1);
     if (quoted && bufferSize >= innerUnits.Count() && kept > 0)
         --kept;
-    return ToAnsi(innerUnits.Prefix(kept), characters, bufferSize);
+    return ToAnsi(innerUnits.Head(kept), bufferSize);
 }
