@@ -20,6 +20,7 @@ source "$here/bench/bench-lib.sh"
 work=$build/bench
 install=$work/install
 prefix=$work/wineprefix
+rm -rf "$install"  # a previous run leaves its largest installation behind
 mkdir -p "$install"
 trap 'stop_prefix "$prefix"; stop_xvfb "$prefix.xvfb"' EXIT
 start_xvfb "$prefix.xvfb"
