@@ -49,7 +49,12 @@ void IniText::AddLine(const std::string& bytes, size_t start, size_t end)
     if (isChar(first, '[')) {
         for (size_t close = last - 1; close > first; --close) {
             if (isChar(close, ']')) {
-                m_sections.push_back({UpToNul(bytes, starts[first + 1], starts[close]), {}});
+                size_t nameStart = first + 1;
+                while (nameStart < close && m_characters.IsBlankAt(bytes, starts[nameStart]))
+                    ++nameStart;
+                while (close > nameStart && m_characters.IsBlankAt(bytes, starts[close - 1]))
+                    --close;
+                m_sections.push_back({UpToNul(bytes, starts[nameStart], starts[close]), {}});
                 return;
             }
         }

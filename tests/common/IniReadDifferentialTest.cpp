@@ -129,7 +129,7 @@ std::vector<Case> Files()
         {"a key repeated", Replaced(base, link, link + "ENU=second\r\nenu=third\r\n")},
         {"blanks around names, = and values",
          Replaced(Replaced(base, link, " \t enu \t = \t https://x \t \r\n  jpn=  \r\n"),
-                  "[Models]", " \t[Models] \t")},
+                  "[Models]", " \t[ \tModels\t ] \t")},
         {"a value in quotes",
          Replaced(base, link,
                   "a=\"quoted\"\r\nb='single'\r\nc=\"open\r\nd=\"\"\r\ne=\"\r\nf=\"x\"y\"\r\n"
