@@ -11,7 +11,6 @@
 #include "OptionalText.h"
 #include "PrinterList.h"
 #include "ResourcePaths.h"
-#include "ResultCodes.h"
 #include "SheetLibraries.h"
 #include "SheetTitle.h"
 
@@ -69,10 +68,7 @@ int RunFaxWizard(const FaxRun& run, FaxPageFactory createPage)
     }
     if (pages.empty())
         return sheet.GetResult();
-    sheet.SetWizardMode();
-    // Only a page template the library lacks keeps the sheet from showing.
-    if (sheet.DoModal() < 0)
-        sheet.SetResult(ERR_RESOURCE_LIBRARY);
+    sheet.RunWizard();
     if (sheet.IsCompleted() && run.pSelection != nullptr)
         WriteSelection(sheet, *run.pSelection);
     return sheet.GetResult();

@@ -15,7 +15,6 @@
 #include "MultibyteText.h"
 #include "OptionalText.h"
 #include "PrinterList.h"
-#include "ResultCodes.h"
 #include "ResourcePaths.h"
 #include "SelectLanguagePage.h"
 #include "SelectModelPage.h"
@@ -163,9 +162,6 @@ int RunDownloadWizard(const DownloadRun& run)
     pages.Add<CConclusionPage>(run.uiLanguage).SetWizardButtons(kConclusionButtons);
 
     pages.AddTo(sheet);
-    sheet.SetWizardMode();
-    // Only a page template the library lacks keeps the sheet from showing.
-    if (sheet.DoModal() < 0)
-        sheet.SetResult(ERR_RESOURCE_LIBRARY);
+    sheet.RunWizard();
     return sheet.GetResult();
 }

@@ -128,6 +128,17 @@ TEST_F(FunctionRunnerTest, WithFaxSectionTheChoosersAnswersDecideWhatRuns)
     }
 }
 
+// The fax texts replaced by the download's, which have the same version but not the chooser's
+// page: without the start-up check the chooser showed a sheet without a page that nothing
+// closed, holding the mutex against every later launcher.
+TEST_F(FunctionRunnerTest, ATextLibraryWithoutItsWizardsPagesIsAMissingFile)
+{
+    UseConfig(kLaserOnlyConfig);
+    m_resources.Add(InstallFolder() + "Resource\\Nivadenu.dll", "Pluvetenu.dll");
+    ExpectBoxes("", {kMissingFile});
+    ExpectBoxes("", {kMissingFile});
+}
+
 TEST_F(FunctionRunnerTest, ArgumentsAreRefusedBeforeAnyLibraryLoads)
 {
     // Without the library a load would report the missing file; the arguments are refused first.
