@@ -11,3 +11,19 @@ ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 
 # verdict VALUE LIMIT: whether a figure met its target.
 verdict() { awk -v v="$1" -v l="$2" 'BEGIN { print (v <= l) ? "met" : "MISSED" }'; }
+
+# bench_prefix BUILD NAME PRINTER: a fresh Wine prefix in BUILD/bench-NAME with a display of its
+# own and PRINTER (driver "Lomarel LP-5300 KX") on the file port C:\bench-out\lp5300.prn, both
+# stopped when the script exits; sets work, prefix and install (where the script copies what it
+# runs).
+bench_prefix() {
+  work=$1/bench-$2
+  prefix=$work/wineprefix
+  install=$work/install
+  mkdir -p "$work"
+  trap 'stop_prefix "$prefix"; stop_xvfb "$prefix.xvfb"' EXIT
+  start_xvfb "$prefix.xvfb"
+  new_prefix "$prefix"
+  echo "$3|Lomarel LP-5300 KX|C:\\bench-out\\lp5300.prn|" > "$work/printers.txt"
+  install_printers "$1/bin/InstallPrinters.exe" "$work/printers.txt"
+}

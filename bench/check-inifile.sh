@@ -5,20 +5,22 @@
 # opens, sizes, reads the header bytes of and closes the same language files (tools/bench/
 # HeaderFloor). Prints the time per language file of the check and of the floor.
 # Not part of the test suite. Usage, after scripts/setup.sh has configured the build folder:
-#   bench/check-inifile.sh [runs per measurement, default 5] [build-dir, default build]
+#   bench/check-inifile.sh [runs per measurement, default 9] [build-dir, default build]
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
-runs=${1:-5}
+runs=${1:-9}
 build=${2:-$here/build}
 languages=20
 sizes=(50 100 200)
 
 ninja -C "$build" -j2 Zembrak native_tools resource_libraries HeaderFloor >/dev/null
 source "$here/tests/support/wine-env.sh"
+source "$here/bench/bench-lib.sh"
 
 work=$build/bench
 install=$work/install
 prefix=$work/wineprefix
+rm -rf "$install"  # a previous run leaves its largest installation behind
 mkdir -p "$install"
 trap 'stop_prefix "$prefix"; stop_xvfb "$prefix.xvfb"' EXIT
 start_xvfb "$prefix.xvfb"
@@ -31,28 +33,22 @@ install_windows=$(winepath -w "$install")
 # The resource checks follow the report.
 cp -r "$build/dist/Resource" "$install/"
 
-# run_times PROGRAM [ARGS...]: "median minimum" wall time of $runs runs, in milliseconds. On a
-# shared machine the minimum is the steadier figure; the per-file times use it.
-run_times() {
-  local times=() start end
-  for _ in $(seq "$runs"); do
-    start=$(date +%s%N)
-    timeout 300 "$WINE_LOADER" "$@" >/dev/null
-    end=$(date +%s%N)
-    times+=($(( (end - start) / 1000 )))
-  done
-  printf '%s\n' "${times[@]}" | sort -n |
-    awk -v runs="$runs" '{ t[NR] = $1 }
-      END { printf "%.1f %.1f", t[int((runs + 1) / 2)] / 1000, t[1] / 1000 }'
+# elapsed_ms PROGRAM [ARGS...]: the wall time of one run, in milliseconds.
+elapsed_ms() {
+  local start end
+  start=$(date +%s%N)
+  timeout 300 "$WINE_LOADER" "$@" >/dev/null
+  end=$(date +%s%N)
+  awk -v ns=$((end - start)) 'BEGIN { printf "%.1f", ns / 1e6 }'
 }
 
 # The first runs in a fresh prefix pay for its start-up; they are not measured.
 wine "$install/Trivial.exe"
 wine "$install/Trivial.exe"
 
-printf '%-8s %5s %15s %15s %15s %11s %11s %9s %11s\n' machines files check_med/min \
-  floor_med/min trivial_med/min ms_per_file floor_ms/f per_file_x marginal_ms
-previous_files=0 previous_check=0
+printf '%-8s %5s %10s %10s %10s %11s %11s %9s %11s\n' machines files check_ms floor_ms \
+  trivial_ms ms_per_file floor_ms/f per_file_x marginal_ms
+previous_files=0 previous_check=0 verdicts=""
 for machines in "${sizes[@]}"; do
   files=$((machines * languages))
   "$here/bench/make-installation.py" "$build/tools-native/lngtool" "$install" "$machines" \
@@ -66,21 +62,26 @@ for machines in "${sizes[@]}"; do
   fi
   floor_files=$(wine "$install/HeaderFloor.exe" "$install_windows" | tr -d '\r' | sed -n 's/^files=//p')
   [ "$floor_files" = "$files" ] || { echo "HeaderFloor read $floor_files files, not $files" >&2; exit 1; }
-  read -r check_median check <<< "$(run_times "$install/Zembrak.exe" /CheckInifile)"
-  read -r floor_median floor <<< "$(run_times "$install/HeaderFloor.exe" "$install_windows")"
-  read -r trivial_median trivial <<< "$(run_times "$install/Trivial.exe")"
+  # Interleaved, so that a slow spell of the shared machine weighs on all three alike.
+  checks=() floors=() trivials=()
+  for _ in $(seq "$runs"); do
+    checks+=("$(elapsed_ms "$install/Zembrak.exe" /CheckInifile)")
+    floors+=("$(elapsed_ms "$install/HeaderFloor.exe" "$install_windows")")
+    trivials+=("$(elapsed_ms "$install/Trivial.exe")")
+  done
+  check=$(median "${checks[@]}") floor=$(median "${floors[@]}") trivial=$(median "${trivials[@]}")
   # ms_per_file and floor_ms/f: the check's and the floor's time beyond the trivial program's,
   # per language file; per_file_x: the first over the second (the target is 1.2 at most);
   # marginal_ms: what each file beyond the previous size added to the check (about equal at every
-  # size when it grows linearly). All from the minimum times.
-  awk -v m="$machines" -v f="$files" -v c="$check" -v t="$trivial" -v cm="$check_median" \
-      -v tm="$trivial_median" -v fl="$floor" -v flm="$floor_median" -v pf="$previous_files" \
-      -v pc="$previous_check" 'BEGIN {
+  # size when it grows linearly). All from the median times.
+  per_file_x=$(awk -v c="$check" -v t="$trivial" -v fl="$floor" 'BEGIN { printf "%.2f", (c - t) / (fl - t) }')
+  awk -v m="$machines" -v f="$files" -v c="$check" -v t="$trivial" -v fl="$floor" \
+      -v pf="$previous_files" -v pc="$previous_check" -v x="$per_file_x" 'BEGIN {
         marginal = pf > 0 ? sprintf("%.3f", (c - pc) / (f - pf)) : "-"
-        printf "%-8d %5d %15s %15s %15s %11.3f %11.3f %9.2f %11s\n", m, f,
-               sprintf("%.0f/%.0f", cm, c), sprintf("%.0f/%.0f", flm, fl),
-               sprintf("%.0f/%.0f", tm, t), (c - t) / f, (fl - t) / f, (c - t) / (fl - t), marginal
+        printf "%-8d %5d %10.0f %10.0f %10.0f %11.3f %11.3f %9s %11s\n", m, f, c, fl, t,
+               (c - t) / f, (fl - t) / f, x, marginal
       }'
+  verdicts+="$files: $(verdict "$per_file_x" 1.2)  "
   previous_files=$files previous_check=$check
 done
-echo "($runs runs each; times in ms)"
+echo "per-file target (1.2x the floor): $verdicts($runs interleaved runs each, median; ms)"

@@ -20,15 +20,7 @@ ninja -C "$build" -j2 dist/Zembrak.dll resource_libraries demo_language_files na
 source "$here/tests/support/wine-env.sh"
 source "$here/bench/bench-lib.sh"
 
-work=$build/bench-download
-prefix=$work/wineprefix
-install=$work/install
-mkdir -p "$work"
-trap 'stop_prefix "$prefix"; stop_xvfb "$prefix.xvfb"' EXIT
-start_xvfb "$prefix.xvfb"
-new_prefix "$prefix"
-echo "$printer|Lomarel LP-5300 KX|C:\\bench-out\\lp5300.prn|" > "$work/printers.txt"
-install_printers "$build/bin/InstallPrinters.exe" "$work/printers.txt"
+bench_prefix "$build" download "$printer"
 port=$prefix/drive_c/bench-out/lp5300.prn
 
 rm -rf "$install"

@@ -5,7 +5,8 @@
 # (tools/bench/PageWatch) starts both, interleaved, and ends each once its page shows. The demo
 # configuration has the fax sections, so its first sheet is the function chooser; a second copy
 # without them opens the download wizard first. Runs in a Wine prefix of its own under
-# the build folder; not part of the test suite.
+# the build folder; not part of the test suite. It also counts how often each program opened
+# "Zembrak.ini" before its page showed (one traced start with WINEDEBUG=+file).
 # Usage: bench/startup.sh [build-dir]     (RUNS=n runs of each, default 9)
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -42,12 +43,18 @@ declare -A label=(
   [chooser]="Zembrak.exe, demo configuration"
   [download]="Zembrak.exe, no fax sections"
 )
-declare -A times title target_met
+declare -A times title target_met ini_opens
 watch() { timeout 120 "$WINE_LOADER" "$build/bin/PageWatch.exe" "${program[$1]}"; }
+# opens NAME: how many times one start opened the configuration file before its page showed (the
+# watcher ends the program then).
+opens() {
+  WINEDEBUG=+file watch "$1" 2>&1 >/dev/null | grep 'CreateFileW' | grep -ci 'zembrak\.ini' || true
+}
 
 for name in "${names[@]}"; do  # the first start of each pays for loading it from disk
   out=$(watch "$name") || { echo "$name: no page shown" >&2; exit 1; }
   title[$name]=$(tr -d '\r' <<< "$out" | sed -n 's/.* title=//p')
+  ini_opens[$name]=$(opens "$name")
 done
 for _ in $(seq "$runs"); do
   for name in "${names[@]}"; do
@@ -57,13 +64,13 @@ done
 
 # shellcheck disable=SC2086  # the times are a word list
 floor=$(median ${times[sheet]})
-printf '%-32s %10s %8s  %s\n' program median_ms ratio first_sheet
+printf '%-32s %10s %8s %9s  %s\n' program median_ms ratio ini_opens first_sheet
 for name in "${names[@]}"; do
   # shellcheck disable=SC2086
   ms=$(median ${times[$name]})
-  printf '%-32s %10.1f %7sx  %s\n' "${label[$name]}" "$ms" \
-         "$(ratio "$ms" "$floor")" "${title[$name]}"
-  [ "$name" = sheet ] || target_met[$name]=$(verdict "$(ratio "$ms" "$floor")" 1.3)
+  printf '%-32s %10.1f %7sx %9s  %s\n' "${label[$name]}" "$ms" \
+         "$(ratio "$ms" "$floor")" "${ini_opens[$name]}" "${title[$name]}"
+  [ "$name" = sheet ] || target_met[$name]=$(verdict "$(ratio "$ms" "$floor")" 1.2)
 done
-echo "start-up target (1.3x the one-sheet program): chooser ${target_met[chooser]}," \
+echo "start-up target (1.2x the one-sheet program): chooser ${target_met[chooser]}," \
      "download wizard ${target_met[download]}  ($runs runs each, median)"

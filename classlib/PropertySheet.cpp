@@ -44,9 +44,17 @@ INT_PTR CPropertySheet::DoModal()
     INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_WIN95_CLASSES | ICC_DATE_CLASSES};
     InitCommonControlsEx(&classes);
 
+    // comctl32 leaves out a page whose template it cannot find, down to a sheet without any page
+    // that neither Cancel nor Finish closes: such a sheet is not shown at all.
     std::vector<PROPSHEETPAGEA> records;
-    for (CPropertyPage* page : m_pages)
-        records.push_back(page->MakeRecord(this));
+    for (CPropertyPage* page : m_pages) {
+        PROPSHEETPAGEA record = page->MakeRecord(this);
+        if (FindResourceA(record.hInstance, record.pszTemplate, RT_DIALOG) == nullptr)
+            return -1;
+        records.push_back(record);
+    }
+    if (records.empty())
+        return -1;
 
     PROPSHEETHEADERA header = {};
     header.dwSize = sizeof header;

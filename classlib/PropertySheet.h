@@ -26,7 +26,7 @@ public:
     void SetWizardMode() { m_bWizard = true; }
 
     // ID_WIZFINISH when the wizard ended with Finish, IDCANCEL when it was cancelled, -1 when the
-    // sheet could not be shown (a missing page template, for example).
+    // sheet could not be shown: it has no page, or the resource module lacks a page's template.
     INT_PTR DoModal();
 
     HWND GetSafeHwnd() const { return m_hWnd; }

@@ -1,21 +1,25 @@
 #include "IniConfig.h"
 
-#include <windows.h>
 #include <mbstring.h>
 
 #include "CommaList.h"
+#include "IniFileBytes.h"
+#include "IniText.h"
 #include "ModulePath.h"
 #include "MultibyteText.h"
 #include "OptionalText.h"
+#include "ProfileAnswers.h"
 #include "ResultCodes.h"
+#include "SystemAnsiCharacters.h"
 
 namespace {
 
 const char kIniFileName[] = "Zembrak.ini";
-const DWORD kNameBufferSize = 0x4000;
-const DWORD kNamesTooLarge = kNameBufferSize - 2;  // what the API returns when the list was cut
-const DWORD kValueBufferSize = 256;
-const DWORD kValueTooLong = kValueBufferSize - 1;
+// The buffers the model was specified with, and the results that say they were too small.
+const size_t kNameBufferSize = 0x4000;
+const size_t kNamesTooLarge = kNameBufferSize - 2;
+const size_t kValueBufferSize = 256;
+const size_t kValueTooLong = kValueBufferSize - 1;
 
 struct SectionLayout {
     IniSectionId id;
@@ -72,17 +76,23 @@ void CIniConfig::Load()
         return;
     }
 
+    // A file that cannot be read reads as a missing one, as it does through the profile
+    // functions: every required section is absent.
+    std::string bytes;
+    ReadIniFileBytes(m_strIniPath, bytes);
+    const IniText text(bytes, SystemAnsiCharacters());
+
     bool ok = true;
     std::vector<std::string> revision;
     bool empty = false;
-    if (ReadEntryNames("Revision", revision, empty) && !empty)
+    if (ReadEntryNames(text, "Revision", revision, empty) && !empty)
         m_strRevision = revision.front();
     else
         ok = false;
 
     for (const SectionLayout& layout : kSections) {
         IniSection& section = m_sections[layout.id];
-        if (!ReadEntryNames(layout.name, section.keys, empty)) {
+        if (!ReadEntryNames(text, layout.name, section.keys, empty)) {
             ok = false;
             continue;
         }
@@ -97,7 +107,7 @@ void CIniConfig::Load()
                 m_bHasFaxCountryCode = false;
             continue;
         }
-        if (layout.hasValues && !ReadValues(layout.name, section))
+        if (layout.hasValues && !ReadValues(text, layout.name, section))
             ok = false;
     }
 
@@ -108,32 +118,28 @@ void CIniConfig::Load()
 }
 
 // Fails only when the list did not fit the buffer; an absent or empty section sets `empty`.
-bool CIniConfig::ReadEntryNames(const char* section, std::vector<std::string>& names,
-                                bool& empty) const
+bool CIniConfig::ReadEntryNames(const IniText& text, const char* section,
+                                std::vector<std::string>& names, bool& empty)
 {
-    std::vector<char> buffer(kNameBufferSize);
-    DWORD length = GetPrivateProfileStringA(section, nullptr, "", buffer.data(), kNameBufferSize,
-                                            m_strIniPath.c_str());
-    empty = length == 0;
-    if (length == kNamesTooLarge)
+    ProfileAnswer answer = ProfileEntryNames(text, section, kNameBufferSize);
+    empty = answer.length == 0;
+    if (answer.length == kNamesTooLarge)
         return false;
-    for (DWORD position = 0; position + 1 < length;) {
-        std::string name(buffer.data() + position);
-        position += static_cast<DWORD>(name.size()) + 1;
+    for (size_t position = 0; position + 1 < answer.length;) {
+        std::string name(answer.buffer.c_str() + position);
+        position += name.size() + 1;
         names.push_back(name);
     }
     return true;
 }
 
-bool CIniConfig::ReadValues(const char* section, IniSection& target) const
+bool CIniConfig::ReadValues(const IniText& text, const char* section, IniSection& target)
 {
-    char value[kValueBufferSize];
     for (const std::string& key : target.keys) {
-        DWORD length = GetPrivateProfileStringA(section, key.c_str(), "", value, kValueBufferSize,
-                                                m_strIniPath.c_str());
-        if (length == kValueTooLong)
+        ProfileAnswer answer = ProfileValue(text, section, key.c_str(), kValueBufferSize);
+        if (answer.length == kValueTooLong)
             return false;
-        target.values.push_back(value);
+        target.values.push_back(answer.buffer.c_str());
     }
     return true;
 }

@@ -2,6 +2,8 @@
 #include <string>
 #include <vector>
 
+class IniText;
+
 // One section of "Zembrak.ini": entry names in file order, and the value of each
 // (values may be fewer than keys when a value failed to read).
 struct IniSection {
@@ -103,8 +105,9 @@ public:
 
 private:
     void Load();
-    bool ReadEntryNames(const char* section, std::vector<std::string>& names, bool& empty) const;
-    bool ReadValues(const char* section, IniSection& target) const;
+    static bool ReadEntryNames(const IniText& text, const char* section,
+                               std::vector<std::string>& names, bool& empty);
+    static bool ReadValues(const IniText& text, const char* section, IniSection& target);
     int FindKey(IniSectionId id, const char* key);
     // The value of a key of the section (possibly empty). A key that is named but absent leaves
     // `missingError`, no key at all ERR_INI_ARGUMENT.

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <new>
 #include <vector>
 
@@ -51,6 +52,33 @@ private:
     HANDLE m_hFile;
 };
 
+const std::uint32_t kPieceSize = 256 * 1024;
+
+// Reads the values of a valid header from their places in the file. A value is as long as the
+// file made it, so an allocation that fails means a header this process cannot hold.
+int FetchValues(HANDLE file, const std::vector<CLanguageHeaderScanner::ValuePlace>& places,
+                LanguageHeaderFields& fields)
+{
+    LanguageHeaderFields found;
+    for (const CLanguageHeaderScanner::ValuePlace& place : places) {
+        std::string& value = found.*place.field;
+        try {
+            value.resize(place.length);
+        } catch (const std::bad_alloc&) {
+            return LNG_ERR_FILE;
+        }
+        LARGE_INTEGER position;
+        position.QuadPart = kLanguageHeaderOffset + place.offset;
+        if (!SetFilePointerEx(file, position, nullptr, FILE_BEGIN) ||
+            !ReadExactly(file, &value[0], place.length))
+            return LNG_ERR_HARDWARE;
+        for (char& c : value)
+            c = static_cast<char>(c ^ 0xFF);
+    }
+    fields = std::move(found);
+    return RESULT_OK;
+}
+
 }  // namespace
 
 CLanguageFileHeader::CLanguageFileHeader() : m_nResult(LNG_ERR_NOT_READ) {}
@@ -65,7 +93,7 @@ bool CLanguageFileHeader::Read(const char* path)
         m_nResult = ReadHeader(path, fields);
     if (m_nResult != RESULT_OK)
         return false;
-    m_fields = fields;
+    m_fields = std::move(fields);
     return true;
 }
 
@@ -96,13 +124,20 @@ int CLanguageFileHeader::ReadHeader(const char* path, LanguageHeaderFields& fiel
     if (result != RESULT_OK)
         return result;
 
-    std::vector<unsigned char> stored;
-    try {
-        stored.resize(headerLength);
-    } catch (const std::bad_alloc&) {
-        return LNG_ERR_FILE;  // no real header comes near the size of the address space
+    CLanguageHeaderScanner scanner;
+    // The length field may claim far more than any header needs: read it piece by piece, and
+    // no further than the outcome depends on.
+    std::vector<unsigned char> piece(std::min<std::uint32_t>(headerLength, kPieceSize));
+    for (std::uint32_t left = headerLength; left > 0;) {
+        DWORD pieceSize = std::min<std::uint32_t>(left, kPieceSize);
+        if (!ReadExactly(file.Get(), piece.data(), pieceSize))
+            return LNG_ERR_HARDWARE;
+        left -= pieceSize;
+        if (!scanner.Feed(piece.data(), pieceSize))
+            break;
     }
-    if (!ReadExactly(file.Get(), stored.data(), headerLength))
-        return LNG_ERR_HARDWARE;
-    return ParseHeaderText(stored.data(), stored.size(), fields);
+    result = scanner.Finish();
+    if (result != RESULT_OK)
+        return result;
+    return FetchValues(file.Get(), scanner.ValuePlaces(), fields);
 }

@@ -9,6 +9,7 @@
 #include "PipelineScan.h"
 #include "ResultCodes.h"
 #include "SpoolerApi.h"
+#include "SpoolerQuery.h"
 
 namespace {
 const char kUel[] = "\x1b%-12345X";
@@ -67,26 +68,19 @@ bool DependentFilesListPipelineConfig(const BYTE* buffer, DWORD size)
 bool DriverUsesXpsPipeline(HANDLE printer)
 {
     const DWORD level = 3;
+    BYTE* block = nullptr;
     DWORD size = 0;
-    g_SpoolerApi.GetPrinterDriverA(printer, nullptr, level, nullptr, 0, &size);
-    while (size != 0) {
-        auto* buffer = static_cast<BYTE*>(GlobalAlloc(GPTR, size));
-        if (buffer == nullptr)
-            return false;
-        DWORD needed = 0;
-        if (g_SpoolerApi.GetPrinterDriverA(printer, nullptr, level, buffer, size, &needed)) {
-            bool xps = DependentFilesListPipelineConfig(buffer, size);
-            GlobalFree(buffer);
-            return xps;
-        }
-        DWORD error = GetLastError();
-        GlobalFree(buffer);
-        // A size that does not grow would never be enough: give up instead of asking forever.
-        if (error != ERROR_INSUFFICIENT_BUFFER || needed <= size)
-            return false;
-        size = needed;
-    }
-    return false;
+    SpoolerQueryResult result = QuerySpooler(
+        [printer](LPBYTE buffer, DWORD bufferSize, LPDWORD needed) {
+            return g_SpoolerApi.GetPrinterDriverA(printer, nullptr, level, buffer, bufferSize,
+                                                  needed);
+        },
+        block, size);
+    if (result != SpoolerQueryResult::Filled)
+        return false;
+    bool xps = DependentFilesListPipelineConfig(block, size);
+    GlobalFree(block);
+    return xps;
 }
 
 bool OpenPrinterByName(const char* printerName, HANDLE& printer)

@@ -3,6 +3,7 @@
 #include "OptionalText.h"
 #include "ResultCodes.h"
 #include "SpoolerApi.h"
+#include "SpoolerQuery.h"
 
 namespace {
 const DWORD kEnumFlags = PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS;
@@ -17,36 +18,14 @@ CPrinterList::~CPrinterList()
 
 bool CPrinterList::Enumerate()
 {
-    DWORD needed = 0;
-    DWORD returned = 0;
-    g_SpoolerApi.EnumPrintersA(kEnumFlags, nullptr, kEnumLevel, nullptr, 0, &needed, &returned);
-    if (needed == 0) {
-        m_nStatus = ERR_PRINTER_NO_DATA;
-        m_bEnumerated = false;
-        return false;
-    }
-
-    auto* block = static_cast<PRINTER_INFO_2A*>(GlobalAlloc(GPTR, needed));
-    if (block == nullptr) {
-        // Keep what the previous enumeration found rather than losing the list.
-        m_bEnumerated = true;
-        return true;
-    }
-    if (!g_SpoolerApi.EnumPrintersA(kEnumFlags, nullptr, kEnumLevel,
-                                    reinterpret_cast<LPBYTE>(block), needed, &needed, &returned)) {
-        GlobalFree(block);
-        m_nStatus = ERR_PRINTER_ENUM_FAILED;
-        m_bEnumerated = false;
-        return false;
-    }
-
-    if (m_pEntries != nullptr)
-        GlobalFree(m_pEntries);
-    m_pEntries = block;
-    m_nCount = static_cast<int>(returned);
-    m_bEnumerated = true;
-    m_nStatus = RESULT_OK;
-    return true;
+    m_nStatus = RefreshRecords(
+        [](LPBYTE buffer, DWORD size, LPDWORD needed, LPDWORD returned) {
+            return g_SpoolerApi.EnumPrintersA(kEnumFlags, nullptr, kEnumLevel, buffer, size,
+                                              needed, returned);
+        },
+        m_pEntries, m_nCount);
+    m_bEnumerated = m_nStatus == RESULT_OK;
+    return m_bEnumerated;
 }
 
 bool CPrinterList::EnsureEnumerated() { return m_bEnumerated || Enumerate(); }

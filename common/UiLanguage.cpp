@@ -5,10 +5,12 @@
 
 #include <vector>
 
+#include "DialogTemplates.h"
 #include "FindExport.h"
 #include "IniConfig.h"
 #include "ModulePath.h"
 #include "MultibyteText.h"
+#include "ResourceIds.h"
 #include "ResourcePaths.h"
 #include "VersionInfo.h"
 
@@ -69,15 +71,28 @@ bool HasMajorVersion(const std::string& path, long major)
     return dot != std::string::npos && strtol(version.substr(0, dot).c_str(), nullptr, 10) == major;
 }
 
-bool IsPresentWithVersion(const char* relativePath, long major)
+bool IsPresentWithVersion(const char* relativePath, long major,
+                          const std::vector<unsigned>& templateIds = {})
 {
     std::string path;
-    return GetPathBesideProgram(relativePath, path) && HasMajorVersion(path, major);
+    return GetPathBesideProgram(relativePath, path) && HasMajorVersion(path, major) &&
+           HoldsDialogTemplates(path, templateIds);
 }
 
+// The pages of the wizards whose templates each text library serves.
+const std::vector<unsigned> kDownloadPageTemplates = {
+    IDD_DOWNLOAD_INTRODUCTION_PAGE, IDD_SELECT_PRINTER_PAGE,   IDD_SELECT_MODEL_PAGE,
+    IDD_SELECT_LANGUAGE_PAGE,       IDD_MENU_PRINT_PAGE,       IDD_MESSAGE_VERSION_PAGE,
+    IDD_DOWNLOAD_MESSAGE_PAGE,      IDD_DOWNLOAD_CONCLUSION_PAGE};
+const std::vector<unsigned> kFaxPageTemplates = {
+    IDD_SELECT_FUNCTION_PAGE,  IDD_FAX_INTRODUCTION_PAGE, IDD_SELECT_PRINTER_PAGE,
+    IDD_SELECT_MODEL_PAGE,     IDD_FAX_COUNTRY_CODE_PAGE, IDD_FAX_SET_TIME_PAGE,
+    IDD_FAX_CONFIRM_PAGE,      IDD_FAX_COMPLETE_PAGE};
+
 // Every language enabled for `api` needs its library `pattern` (its "%s" filled with the
-// language) at version 2 beside the program.
-bool CheckLanguageLibraries(const char* api, const char* pattern)
+// language) at version 2 beside the program, with the templates of its wizards' pages.
+bool CheckLanguageLibraries(const char* api, const char* pattern,
+                            const std::vector<unsigned>& templateIds)
 {
     CIniConfig config;
     const std::vector<std::string>& languages = config.GetSection(SECTION_LANGUAGE).keys;
@@ -89,7 +104,7 @@ bool CheckLanguageLibraries(const char* api, const char* pattern)
         char relativePath[MAX_PATH];
         int length = snprintf(relativePath, sizeof relativePath, pattern, language.c_str());
         if (length < 0 || static_cast<size_t>(length) >= sizeof relativePath ||
-            !IsPresentWithVersion(relativePath, 2))
+            !IsPresentWithVersion(relativePath, 2, templateIds))
             return false;
     }
     return true;
@@ -147,8 +162,11 @@ std::string ResolveUiLanguage(const char* name, const char* requested)
 
 bool CheckDownloadResources()
 {
-    return CheckLanguageLibraries("Lomarel", kDownloadTextLibraryPattern) &&
+    return CheckLanguageLibraries("Lomarel", kDownloadTextLibraryPattern, kDownloadPageTemplates) &&
            IsPresentWithVersion(kImageLibraryPath, 1);
 }
 
-bool CheckFaxResources() { return CheckLanguageLibraries("FaxSetup", kFaxTextLibraryPattern); }
+bool CheckFaxResources()
+{
+    return CheckLanguageLibraries("FaxSetup", kFaxTextLibraryPattern, kFaxPageTemplates);
+}

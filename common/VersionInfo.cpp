@@ -2,6 +2,7 @@
 
 #include <windows.h>
 #include <stdio.h>
+#include <string.h>
 
 namespace {
 
@@ -32,13 +33,15 @@ void CVersionInfo::Read(const char* path)
     if (block == nullptr)
         return;
     if (GetFileVersionInfoA(path, 0, size, block))
-        ReadStrings(block);
+        ReadStrings(block, size);
     LocalFree(block);
 }
 
 // Every translation in turn overwrites every text, so the last one in the table decides them all.
-void CVersionInfo::ReadStrings(const void* block)
+void CVersionInfo::ReadStrings(const void* block, unsigned long size)
 {
+    const char* blockStart = static_cast<const char*>(block);
+    const char* blockEnd = blockStart + size;
     static_assert(sizeof kKeyNames / sizeof kKeyNames[0] == KEY_COUNT, "one name per key");
     Translation* table = nullptr;
     UINT tableSize = 0;
@@ -52,8 +55,10 @@ void CVersionInfo::ReadStrings(const void* block)
                      table[entry].codePage, kKeyNames[key]);
             char* value = nullptr;
             UINT length = 0;
-            if (VerQueryValueA(block, query, reinterpret_cast<void**>(&value), &length) && value)
-                m_strTexts[key] = value;
+            // A damaged resource need not end its text: none is read past the block.
+            if (VerQueryValueA(block, query, reinterpret_cast<void**>(&value), &length) &&
+                value >= blockStart && value < blockEnd)
+                m_strTexts[key].assign(value, strnlen(value, blockEnd - value));
             else
                 m_strTexts[key].clear();
         }

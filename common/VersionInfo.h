@@ -39,7 +39,7 @@ private:
     };
 
     void Read(const char* path);
-    void ReadStrings(const void* block);
+    void ReadStrings(const void* block, unsigned long size);
 
     std::string m_strTexts[KEY_COUNT];
 };

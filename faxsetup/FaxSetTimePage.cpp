@@ -1,8 +1,11 @@
 #include "FaxSetTimePage.h"
 
+#include <algorithm>
+
 #include <sys/timeb.h>
 #include <time.h>
 
+#include "DisplayDpi.h"
 #include "FaxShownTime.h"
 #include "ResourceIds.h"
 
@@ -94,7 +97,9 @@ BOOL FaxSetTimePage::OnSetActive()
     return FaxPage::OnSetActive();
 }
 
-// The controls stand centred in the part of the page beside the side picture.
+// The controls stand centred in the part of the page beside the side picture. The places are
+// pixels of a 96 DPI display, scaled to the display's so that they keep their distance from the
+// texts, which scale with the template's font; the line ends at the page's edge.
 void FaxSetTimePage::PlaceControls() const
 {
     int picture = 0;
@@ -105,15 +110,18 @@ void FaxSetTimePage::PlaceControls() const
 
     HWND calendar = GetDlgItem(IDC_FAX_CALENDAR);
     SIZE calendarSize = CalendarMinimum(calendar);
-    MoveTo(calendar, CentredControlLeft(picture, page, calendarSize.cx), kCalendarTop);
+    MoveTo(calendar, CentredControlLeft(picture, page, calendarSize.cx), ScaleToDisplay(kCalendarTop));
     Resize(calendar, CalendarMinimum(calendar));
 
-    int timeFieldLeft = CentredControlLeft(picture, page, kTimeFieldSize.cx);
-    SetWindowPos(GetDlgItem(IDC_FAX_TIME), nullptr, timeFieldLeft, kTimeFieldTop,
-                 kTimeFieldSize.cx, kTimeFieldSize.cy, SWP_NOZORDER);
-    SetWindowPos(GetDlgItem(IDC_TIME_SEPARATOR), nullptr, timeFieldLeft - kSeparatorIndent,
-                 kSeparatorTop, kSeparatorSize.cx, kSeparatorSize.cy, SWP_NOZORDER);
-    MoveTo(GetDlgItem(IDC_DAYLIGHT_SAVING_BOX), timeFieldLeft, kDaylightSavingTop);
+    SIZE timeField = {ScaleToDisplay(kTimeFieldSize.cx), ScaleToDisplay(kTimeFieldSize.cy)};
+    int timeFieldLeft = CentredControlLeft(picture, page, timeField.cx);
+    SetWindowPos(GetDlgItem(IDC_FAX_TIME), nullptr, timeFieldLeft, ScaleToDisplay(kTimeFieldTop),
+                 timeField.cx, timeField.cy, SWP_NOZORDER);
+    int separatorLeft = timeFieldLeft - ScaleToDisplay(kSeparatorIndent);
+    int separatorWidth = std::min(ScaleToDisplay(kSeparatorSize.cx), page - separatorLeft);
+    SetWindowPos(GetDlgItem(IDC_TIME_SEPARATOR), nullptr, separatorLeft, ScaleToDisplay(kSeparatorTop),
+                 separatorWidth, ScaleToDisplay(kSeparatorSize.cy), SWP_NOZORDER);
+    MoveTo(GetDlgItem(IDC_DAYLIGHT_SAVING_BOX), timeFieldLeft, ScaleToDisplay(kDaylightSavingTop));
 }
 
 void FaxSetTimePage::ShowTime() const

@@ -7,32 +7,36 @@
 #include "CountSupportedPrinters.h"
 #include "FaxSetupManager.h"
 #include "MissingFileMessage.h"
-#include "MultibyteText.h"
 #include "OptionalText.h"
 #include "PrinterList.h"
 #include "ResourcePaths.h"
-#include "ResultCodes.h"
 #include "SheetLibraries.h"
 #include "SheetTitle.h"
 
 namespace {
 
-// A name that does not fit is cut at a whole character; the field always stays terminated.
+bool FitsSelectionField(const std::string& text) { return text.size() < kPrinterSelectionTextSize; }
+
 void WriteSelectionField(char (&field)[kPrinterSelectionTextSize], const std::string& text)
 {
-    std::string fitting = CutAtCharacter(text, kPrinterSelectionTextSize - 1);
     memset(field, 0, sizeof field);
-    memcpy(field, fitting.data(), fitting.size());
+    memcpy(field, text.data(), text.size());
 }
 
+// A name cut to its field would name another printer, or none: a printer the record cannot hold
+// whole is not handed on, and the record stays as it was, as after a cancelled run.
 void WriteSelection(const FaxSetupManager& sheet, PRINTER_SELECTION& selection)
 {
     std::string name, port, driver;
     sheet.GetPrinter(name, port, driver);
+    const std::string& model = sheet.GetModel();
+    if (!FitsSelectionField(name) || !FitsSelectionField(driver) || !FitsSelectionField(port) ||
+        !FitsSelectionField(model))
+        return;
     WriteSelectionField(selection.szPrinterName, name);
     WriteSelectionField(selection.szDriverName, driver);
     WriteSelectionField(selection.szPortName, port);
-    WriteSelectionField(selection.szModelName, sheet.GetModel());
+    WriteSelectionField(selection.szModelName, model);
     selection.bValid = 1;
 }
 
@@ -69,10 +73,7 @@ int RunFaxWizard(const FaxRun& run, FaxPageFactory createPage)
     }
     if (pages.empty())
         return sheet.GetResult();
-    sheet.SetWizardMode();
-    // Only a page template the library lacks keeps the sheet from showing.
-    if (sheet.DoModal() < 0)
-        sheet.SetResult(ERR_RESOURCE_LIBRARY);
+    sheet.RunWizard();
     if (sheet.IsCompleted() && run.pSelection != nullptr)
         WriteSelection(sheet, *run.pSelection);
     return sheet.GetResult();

@@ -3,6 +3,7 @@
 #include "OptionalText.h"
 #include "ResultCodes.h"
 #include "SpoolerApi.h"
+#include "SpoolerQuery.h"
 
 namespace {
 
@@ -18,41 +19,13 @@ CPortList::~CPortList()
 
 bool CPortList::Enumerate()
 {
-    DWORD needed = 0;
-    DWORD returned = 0;
-    g_SpoolerApi.EnumPortsA(nullptr, kEnumLevel, nullptr, 0, &needed, &returned);
-    if (needed == 0) {
-        m_nError = ERR_PRINTER_NO_DATA;
-        m_bEnumerated = false;
-        return false;
-    }
-
-    for (;;) {
-        auto* block = static_cast<PORT_INFO_2A*>(GlobalAlloc(GPTR, needed));
-        if (block == nullptr) {
-            // Keep what the previous enumeration found rather than losing the list.
-            m_bEnumerated = true;
-            return true;
-        }
-        DWORD size = needed;
-        if (g_SpoolerApi.EnumPortsA(nullptr, kEnumLevel, reinterpret_cast<LPBYTE>(block), size,
-                                    &needed, &returned)) {
-            if (m_pPorts != nullptr)
-                GlobalFree(m_pPorts);
-            m_pPorts = block;
-            m_nCount = static_cast<int>(returned);
-            m_bEnumerated = true;
-            return true;
-        }
-        GlobalFree(block);
-        // A port added since the size query needs a bigger buffer; a spooler that asks for no
-        // more than it was given would keep this loop going forever.
-        if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || needed <= size) {
-            m_nError = ERR_PRINTER_ENUM_FAILED;
-            m_bEnumerated = false;
-            return false;
-        }
-    }
+    m_nError = RefreshRecords(
+        [](LPBYTE buffer, DWORD size, LPDWORD needed, LPDWORD returned) {
+            return g_SpoolerApi.EnumPortsA(nullptr, kEnumLevel, buffer, size, needed, returned);
+        },
+        m_pPorts, m_nCount);
+    m_bEnumerated = m_nError == RESULT_OK;
+    return m_bEnumerated;
 }
 
 CPortEntry CPortList::FindPort(const char* portName, const char* monitorName)

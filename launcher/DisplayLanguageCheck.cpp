@@ -2,6 +2,7 @@
 
 #include <mbstring.h>
 
+#include <new>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "LanguageFilePath.h"
 #include "ReportSink.h"
 #include "ReportTexts.h"
+#include "ReportValue.h"
 
 using namespace report_text;
 
@@ -87,6 +89,13 @@ struct MachineValues {
     std::string modelId;
 };
 
+// What one language file gives the report: its fault messages, written as they are found, and
+// the end of its summary line.
+struct FileFindings {
+    std::vector<std::string> faults;
+    std::string lineEnd;
+};
+
 class DisplayLanguageChecker {
 public:
     DisplayLanguageChecker(CIniConfig& config, CReportSink& report)
@@ -100,8 +109,11 @@ private:
     void CheckMachine(const std::string& machine, const std::string& languages);
     std::string CheckLanguage(const MachineValues& machine, const std::string& languageId,
                               std::vector<std::string>& unlisted);
-    std::string CompareHeader(const MachineValues& machine, const std::string& languageId,
-                              const std::string& path, const CLanguageFileHeader& header);
+    FileFindings CheckLanguageFile(const MachineValues& machine, const std::string& languageId,
+                                   const std::string& path);
+    FileFindings ReadFailure(int result, const std::string& path, const std::string& id);
+    FileFindings CompareHeader(const MachineValues& machine, const std::string& languageId,
+                               const std::string& path, const CLanguageFileHeader& header);
     void Fault(const std::string& text);
 
     CIniConfig& m_config;
@@ -140,7 +152,8 @@ void DisplayLanguageChecker::CheckMachine(const std::string& machine, const std:
 {
     std::string dummyPath;
     GetLanguageFilePath(m_config, machine, kDummyLanguage, dummyPath);
-    m_strSummary += machine + " : " + UpToLastBackslash(dummyPath) + kLineEnd;
+    m_strSummary +=
+        ShownInReport(machine) + " : " + ShownInReport(UpToLastBackslash(dummyPath)) + kLineEnd;
 
     MachineValues values;
     values.name = machine;
@@ -159,9 +172,9 @@ std::string DisplayLanguageChecker::CheckLanguage(const MachineValues& machine,
                                                   const std::string& languageId,
                                                   std::vector<std::string>& unlisted)
 {
-    std::string line = languageId;
+    std::string line = ShownInReport(languageId);
     if (m_config.FindLanguage(languageId.c_str()) == 0) {
-        unlisted.push_back(languageId);
+        unlisted.push_back(ShownInReport(languageId));
         return line + " LangID error" + kLineEnd;
     }
     std::string path;
@@ -170,61 +183,91 @@ std::string DisplayLanguageChecker::CheckLanguage(const MachineValues& machine,
         return line + " Failed to get file path" + kLineEnd;
     }
 
-    line += " : " + AfterLastBackslash(path) + "\t";
-    CLanguageFileHeader header;
-    if (!header.Read(path.c_str())) {
-        const ReadFailureText& failure = ReadFailureFor(header.GetResult());
-        m_config.SetLastErrorCode(header.GetResult());
-        Fault(FormatText(failure.message, path.c_str()));
-        return line + FormatText(failure.lineEnd, header.GetId().c_str()) + kLineEnd;
+    line += " : " + ShownInReport(AfterLastBackslash(path)) + "\t";
+    FileFindings findings;
+    try {
+        findings = CheckLanguageFile(machine, languageId, path);
+    } catch (const std::bad_alloc&) {
+        // A header whose values are too long to show cannot be reported as read.
+        findings = ReadFailure(LNG_ERR_FILE, path, std::string());
     }
-    return line + CompareHeader(machine, languageId, path, header);
+    for (const std::string& fault : findings.faults)
+        Fault(fault);
+    return line + findings.lineEnd;
+}
+
+FileFindings DisplayLanguageChecker::CheckLanguageFile(const MachineValues& machine,
+                                                       const std::string& languageId,
+                                                       const std::string& path)
+{
+    CLanguageFileHeader header;
+    if (!header.Read(path.c_str()))
+        return ReadFailure(header.GetResult(), path, header.GetId());
+    return CompareHeader(machine, languageId, path, header);
+}
+
+FileFindings DisplayLanguageChecker::ReadFailure(int result, const std::string& path,
+                                                 const std::string& id)
+{
+    const ReadFailureText& failure = ReadFailureFor(result);
+    m_config.SetLastErrorCode(result);
+    FileFindings findings;
+    findings.faults.push_back(FormatText(failure.message, ShownInReport(path).c_str()));
+    findings.lineEnd = FormatText(failure.lineEnd, ShownInReport(id).c_str()) + kLineEnd;
+    return findings;
 }
 
 // The header's values against the configuration, each compared exactly.
-std::string DisplayLanguageChecker::CompareHeader(const MachineValues& machine,
-                                                  const std::string& languageId,
-                                                  const std::string& path,
-                                                  const CLanguageFileHeader& header)
+FileFindings DisplayLanguageChecker::CompareHeader(const MachineValues& machine,
+                                                   const std::string& languageId,
+                                                   const std::string& path,
+                                                   const CLanguageFileHeader& header)
 {
-    int faultsBefore = m_nFaultCount;
+    FileFindings findings;
+    std::vector<std::string>& faults = findings.faults;
+    const std::string shownPath = ShownInReport(path);
 
     const std::string version = header.GetVersion1Max();
-    std::string line = " : " + header.GetVersion1Min() + " - " + version;
+    const std::string shownVersion = ShownInReport(version);
+    std::string& line = findings.lineEnd;
+    line = " : " + ShownInReport(header.GetVersion1Min()) + " - " + shownVersion;
     if (!machine.hasVersion) {
-        Fault(kLanguageVersionMissing);
+        faults.push_back(kLanguageVersionMissing);
         line += " not found";
     } else if (machine.version != version) {
-        Fault(FormatText(kHeaderVersionMismatch, path.c_str(), version.c_str(),
-                         machine.version.c_str()));
+        faults.push_back(FormatText(kHeaderVersionMismatch, shownPath.c_str(), shownVersion.c_str(),
+                                    ShownInReport(machine.version).c_str()));
         line += " Version error";
     }
 
     const std::string language = header.GetLanguage();
-    line += " : " + language;
+    const std::string shownLanguage = ShownInReport(language);
+    line += " : " + shownLanguage;
     std::string languageName, configured;
     m_config.GetLanguageName(languageId.c_str(), languageName);
     if (!m_config.GetHeaderLanguageName(languageName.c_str(), configured)) {
-        Fault(FormatText(kLanguageNameMissing, languageName.c_str()));
+        faults.push_back(FormatText(kLanguageNameMissing, ShownInReport(languageName).c_str()));
         line += " not found";
     } else if (configured != language) {
-        Fault(FormatText(kHeaderLanguageMismatch, path.c_str(), language.c_str(),
-                         configured.c_str()));
-        line += " LanguageName error (" + configured + ")";
+        faults.push_back(FormatText(kHeaderLanguageMismatch, shownPath.c_str(),
+                                    shownLanguage.c_str(), ShownInReport(configured).c_str()));
+        line += " LanguageName error (" + ShownInReport(configured) + ")";
     }
 
     const std::string printer = header.GetPrinterModel();
-    line += " : " + printer;
+    const std::string shownPrinter = ShownInReport(printer);
+    line += " : " + shownPrinter;
     if (!machine.hasModelId) {
-        Fault(kModelIdMissing);
+        faults.push_back(kModelIdMissing);
         line += " not found";
     } else if (machine.modelId != printer) {
-        Fault(FormatText(kHeaderModelMismatch, path.c_str(), printer.c_str(),
-                         machine.modelId.c_str()));
-        line += " ModelID error (" + machine.modelId + ")";
+        faults.push_back(FormatText(kHeaderModelMismatch, shownPath.c_str(), shownPrinter.c_str(),
+                                    ShownInReport(machine.modelId).c_str()));
+        line += " ModelID error (" + ShownInReport(machine.modelId) + ")";
     }
 
-    return line + (m_nFaultCount == faultsBefore ? "\tSuccess" : "\tFailed") + kLineEnd;
+    line += (faults.empty() ? "\tSuccess" : "\tFailed") + std::string(kLineEnd);
+    return findings;
 }
 
 }  // namespace

@@ -15,7 +15,6 @@
 #include "MultibyteText.h"
 #include "OptionalText.h"
 #include "PrinterList.h"
-#include "ResultCodes.h"
 #include "ResourcePaths.h"
 #include "SelectLanguagePage.h"
 #include "SelectModelPage.h"
@@ -29,7 +28,15 @@ namespace {
 const int kFirstPageButtons = PSWIZB_NEXT;
 const int kConclusionButtons = PSWIZB_BACK | PSWIZB_FINISH;
 
-bool HasPreset(const DownloadRun& run) { return run.pPreset != nullptr && run.pPreset->bValid != 0; }
+// The record names the printer to use only when a printer of exactly that name is installed:
+// one that has gone, or whose name did not fit the record, is no preset, and the user chooses.
+bool HasUsablePreset(const DownloadRun& run)
+{
+    if (run.pPreset == nullptr || run.pPreset->bValid == 0)
+        return false;
+    CPrinterList printers;
+    return !printers.FindByName(SelectionFieldText(run.pPreset->szPrinterName).c_str()).IsEmpty();
+}
 
 // Every machine supports the language, and the text library can name it: then nobody needs to
 // choose it.
@@ -88,12 +95,12 @@ void TakePreset(CLCDMessageDownloadManager& sheet, const PRINTER_SELECTION& pres
     sheet.SetModelName(SelectionFieldText(preset.szModelName));
 }
 
-void BuildFullRun(const DownloadRun& run, const CResourceLibrary& texts, int supportedPrinters,
-                  CLCDMessageDownloadManager& sheet, PageSet& pages)
+void BuildFullRun(const DownloadRun& run, bool preset, const CResourceLibrary& texts,
+                  int supportedPrinters, CLCDMessageDownloadManager& sheet, PageSet& pages)
 {
     const std::string& language = run.uiLanguage;
     pages.Add<CIntroductionPage>(language);
-    if (HasPreset(run))
+    if (preset)
         TakePreset(sheet, *run.pPreset);
     else
         AddPrinterPages(pages, language, supportedPrinters, false);
@@ -109,7 +116,7 @@ void BuildFullRun(const DownloadRun& run, const CResourceLibrary& texts, int sup
 }
 
 // The short run works on the printer the caller named, or on the only supported one.
-void BuildShortRun(const DownloadRun& run, const SupportedPrinters& supported,
+void BuildShortRun(const DownloadRun& run, bool preset, const SupportedPrinters& supported,
                    CLCDMessageDownloadManager& sheet, PageSet& pages)
 {
     const std::string& language = run.uiLanguage;
@@ -118,7 +125,7 @@ void BuildShortRun(const DownloadRun& run, const SupportedPrinters& supported,
         printerName = supported.lastName;
     sheet.SetPrinter(printerName, "", "");
 
-    if (HasPreset(run)) {
+    if (preset) {
         TakePreset(sheet, *run.pPreset);
     } else if (!printerName.empty()) {
         CPrinterList printers;
@@ -132,7 +139,7 @@ void BuildShortRun(const DownloadRun& run, const SupportedPrinters& supported,
         AddPrinterPages(pages, language, supported.count, true);
     }
     auto& languagePage = pages.Add<CSelectLanguagePage>(language);
-    if (HasPreset(run) || !printerName.empty())
+    if (preset || !printerName.empty())
         languagePage.SetWizardButtons(kFirstPageButtons);
 }
 
@@ -155,17 +162,15 @@ int RunDownloadWizard(const DownloadRun& run)
     CIniConfig config;
     SupportedPrinters supported = FindSupportedPrinters(config);
     PageSet pages;
+    bool preset = HasUsablePreset(run);
     if (run.kind == DownloadRun::SHORT)
-        BuildShortRun(run, supported, sheet, pages);
+        BuildShortRun(run, preset, supported, sheet, pages);
     else
-        BuildFullRun(run, texts, supported.count, sheet, pages);
+        BuildFullRun(run, preset, texts, supported.count, sheet, pages);
     pages.Add<CDownloadMessagePage>(run.uiLanguage);
     pages.Add<CConclusionPage>(run.uiLanguage).SetWizardButtons(kConclusionButtons);
 
     pages.AddTo(sheet);
-    sheet.SetWizardMode();
-    // Only a page template the library lacks keeps the sheet from showing.
-    if (sheet.DoModal() < 0)
-        sheet.SetResult(ERR_RESOURCE_LIBRARY);
+    sheet.RunWizard();
     return sheet.GetResult();
 }

@@ -8,6 +8,7 @@
 #include "ResourcePaths.h"
 #include "ResultCodes.h"
 #include "SpoolerApi.h"
+#include "SpoolerQuery.h"
 
 namespace {
 
@@ -18,27 +19,22 @@ const char kMenuPrintCommand[] = "@PJL KYVINFOPRINT MENU=CUMENU\r\n";
 int FindQueuedDocument(HANDLE printer, DWORD jobCount, const char* documentName, bool& pending)
 {
     const DWORD level = 2;
-    DWORD needed = 0;
-    DWORD returned = 0;
-    g_SpoolerApi.EnumJobsA(printer, 0, jobCount, level, nullptr, 0, &needed, &returned);
-    if (needed == 0)
+    BYTE* block = nullptr;
+    DWORD count = 0;
+    SpoolerQueryResult result = QueryRecords(
+        [&](LPBYTE buffer, DWORD size, LPDWORD needed, LPDWORD returned) {
+            return g_SpoolerApi.EnumJobsA(printer, 0, jobCount, level, buffer, size, needed,
+                                          returned);
+        },
+        sizeof(JOB_INFO_2A), block, count);
+    // Without the list the same job could go out twice: a listing that ran out of memory failed.
+    if (result != SpoolerQueryResult::Filled)
         return ERR_ENUM_JOBS;
-    const DWORD size = needed;
-    auto* jobs = static_cast<JOB_INFO_2A*>(GlobalAlloc(GPTR, size));
-    // Without the list the same job could go out twice: that is a listing that failed.
-    if (jobs == nullptr)
-        return ERR_ENUM_JOBS;
-    bool listed = g_SpoolerApi.EnumJobsA(printer, 0, jobCount, level,
-                                         reinterpret_cast<LPBYTE>(jobs), size, &needed,
-                                         &returned) != FALSE;
-    if (listed) {
-        DWORD fitting = size / sizeof(JOB_INFO_2A);
-        DWORD count = returned < fitting ? returned : fitting;
-        for (DWORD i = 0; i < count && !pending; ++i)
-            pending = SameBytes(jobs[i].pDocument, documentName);
-    }
-    GlobalFree(jobs);
-    return listed ? RESULT_OK : ERR_ENUM_JOBS;
+    const auto* jobs = reinterpret_cast<const JOB_INFO_2A*>(block);
+    for (DWORD i = 0; i < count && !pending; ++i)
+        pending = SameBytes(jobs[i].pDocument, documentName);
+    GlobalFree(block);
+    return RESULT_OK;
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "PositionalText.h"
 #include "ResourceIds.h"
 #include "ResultCodes.h"
+#include "SmoothBitmap.h"
 
 namespace {
 
@@ -170,9 +171,12 @@ void CMessageVersionPage::ShowVersionImage(const std::string& languageFile,
     RECT before = {0, 0, 0, 0};
     GetClientRect(control, &before);
 
-    HBITMAP image = LoadFolderBitmap(languageFile);
+    // A language file's picture is made for 100 % display scale, the library's for 200 %; either
+    // is shown at the display's scale.
+    HBITMAP image = ToDisplayScale(LoadFolderBitmap(languageFile), 96);
     if (image == nullptr)
-        image = images.LoadBitmapImage(IDB_DEFAULT_VERSION_IMAGE);
+        image = ToDisplayScale(images.LoadBitmapImage(IDB_DEFAULT_VERSION_IMAGE),
+                               kLargestPictureDpi);
     auto shown = reinterpret_cast<HBITMAP>(
         SendMessageA(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(image)));
     // A control that keeps its own copy of a bitmap with alpha hands that copy back here.

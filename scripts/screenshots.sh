@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds, then renders the wizard pages in English and Japanese into
-# docs/screenshots/<page>-<code>.png, in a throwaway Wine prefix of its own with the demo printers:
+# docs/screenshots/<page>-<code>.png, and the first page of each wizard at 150 % display scale
+# into docs/screenshots/<page>-<code>-150.png, in a throwaway Wine prefix of its own with the demo printers:
 # the function chooser, every page of the fax setup and every page of the message download.
 # Usage: scripts/screenshots.sh   (as root when packages are missing)
 set -euo pipefail
@@ -9,20 +10,6 @@ build=$here/build
 "$here/scripts/setup.sh"
 source "$here/tests/support/wine-env.sh"
 
-# Wine needs its own fonts (Tahoma for dialogs, Marlett for the caption buttons) and a Japanese
-# one; IPAex Gothic is a small, complete Japanese font.
-font_packages=(fonts-wine fonts-ipaexfont-gothic)
-japanese_family=IPAexGothic
-missing=()
-for p in "${font_packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
-
 work=$build/screenshots
 prefix=$work/wineprefix
 mkdir -p "$work" "$here/docs/screenshots"
@@ -30,12 +17,7 @@ trap 'stop_prefix "$prefix"; stop_xvfb "$work/xvfb"; rm -rf "$prefix"' EXIT
 start_xvfb "$work/xvfb"
 new_prefix "$prefix"
 install_printers "$build/bin/InstallPrinters.exe" "$here/samples/printers.txt"
-# This Wine does not look in the folder Debian puts its own fonts in, but it does read the
-# prefix's font folder.
-cp /usr/share/wine/fonts/* "$prefix/drive_c/windows/Fonts/"
-# Japanese dialogs ask for the Japanese UI font by name; pin it to the installed family.
-wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS UI Gothic' /d "$japanese_family" /f \
-  >/dev/null 2>&1
+install_fonts
 
 # The chooser finds its resource libraries and Version.txt beside the running program.
 rm -rf "$work/dist"
@@ -50,22 +32,35 @@ save_png() {
 
 # The locale gives Wine the ANSI code page and UI language of each language.
 declare -A locales=([enu]=en_US.UTF-8 [jpn]=ja_JP.UTF-8)
-for language in enu jpn; do
-  locale=${locales[$language]}
+
+# capture LANGUAGE SUFFIX PAGES...: runs the three wizards in the language and saves the pages
+# named (besides the chooser) as <page>-<language><suffix>.png.
+capture() {
+  local language=$1 suffix=$2 page
+  shift 2
+  local locale=${locales[$language]}
   # Through env: the shell itself need not know the locale.
   env LC_ALL="$locale" "$WINE_LOADER" "$work/dist/CaptureChooser.exe" "$language" \
-    "$(winepath -w "$work/select-function-$language.bmp")"
-  save_png "select-function-$language"
+    "$(winepath -w "$work/select-function-$language$suffix.bmp")"
+  save_png "select-function-$language$suffix"
   env LC_ALL="$locale" "$WINE_LOADER" "$work/dist/CaptureFaxPages.exe" "$language" \
     "$(winepath -w "$work/fax")"
-  for page in introduction printer model country-code time confirm complete; do
-    mv "$work/fax-$page.bmp" "$work/fax-$page-$language.bmp"
-    save_png "fax-$page-$language"
-  done
   env LC_ALL="$locale" "$WINE_LOADER" "$work/dist/CaptureDownloadPages.exe" \
     "$(winepath -w "$work/download")"
-  for page in introduction printer model language menu-print version download conclusion; do
-    mv "$work/download-$page.bmp" "$work/download-$page-$language.bmp"
-    save_png "download-$page-$language"
+  for page in "$@"; do
+    mv "$work/$page.bmp" "$work/$page-$language$suffix.bmp"
+    save_png "$page-$language$suffix"
   done
+}
+
+fax_pages=(introduction printer model country-code time confirm complete)
+download_pages=(introduction printer model language menu-print version download conclusion)
+for language in enu jpn; do
+  capture "$language" "" "${fax_pages[@]/#/fax-}" "${download_pages[@]/#/download-}"
+done
+
+# Wine takes the display's DPI from the prefix's LogPixels as each program starts.
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
+for language in enu jpn; do
+  capture "$language" -150 fax-introduction download-introduction
 done

@@ -11,15 +11,20 @@ arch=${LOMAREL_ARCH:-x86_64}
 
 build_only=${LOMAREL_BUILD_ONLY:-}
 
-# nsis builds the installer; CUPS (its daemon, lpadmin, the socket backend, and the client library
-# of the processor Wine runs for) carries jobs from Wine's spooler to the virtual printer;
-# iproute2 makes the network namespaces of the test hosts.
+# nsis builds the installer; Wine's own fonts (Tahoma for dialogs, Marlett for the caption
+# buttons) and IPAex Gothic, a small complete Japanese font, give the wizards the text metrics a
+# user sees, which the clipped-text check and the screenshots depend on; CUPS (its daemon,
+# lpadmin, the socket backend, and the client library of the processor Wine runs for) carries
+# jobs from Wine's spooler to the virtual printer; iproute2 makes the network namespaces of the
+# test hosts.
 packages=(cmake ninja-build googletest clang libclang-rt-14-dev nsis)
 case $arch in
   i686) packages+=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686)
-        [ -n "$build_only" ] || packages+=(wine wine32 xvfb cups libcups2:i386 iproute2) ;;
+        [ -n "$build_only" ] || packages+=(wine wine32 xvfb cups libcups2:i386 iproute2
+                                              fonts-wine fonts-ipaexfont-gothic) ;;
   x86_64) packages+=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
-          [ -n "$build_only" ] || packages+=(wine wine64 xvfb cups libcups2 iproute2) ;;
+          [ -n "$build_only" ] || packages+=(wine wine64 xvfb cups libcups2 iproute2
+                                                fonts-wine fonts-ipaexfont-gothic) ;;
   *) echo "LOMAREL_ARCH must be i686 or x86_64, not $arch" >&2; exit 2 ;;
 esac
 missing=()

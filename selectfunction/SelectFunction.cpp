@@ -7,7 +7,6 @@
 #include "OptionalText.h"
 #include "ResourceLibrary.h"
 #include "ResourcePaths.h"
-#include "ResultCodes.h"
 #include "SelectFunctionManager.h"
 #include "SelectFunctionPage.h"
 #include "SheetLibraries.h"
@@ -47,12 +46,7 @@ extern "C" int WINAPI SelectFunction(const char* language, int* first, int* seco
     SelectFunctionManager sheet(LoadSheetTitle(texts).c_str(), code);
     SelectFunctionPage page(code, kInitialWizardButtons);
     sheet.AddPage(&page);
-    sheet.SetWizardMode();
-    INT_PTR ending = sheet.DoModal();
-    // Only a page template the library lacks keeps the sheet from showing.
-    if (ending < 0)
-        sheet.SetResult(ERR_RESOURCE_LIBRARY);
-
+    INT_PTR ending = sheet.RunWizard();
     if (sheet.GetResult() == 0 && (ending == ID_WIZFINISH || ending == IDCANCEL)) {
         bool finished = ending == ID_WIZFINISH;
         WriteAnswer(first, finished && page.IsFirstTicked());

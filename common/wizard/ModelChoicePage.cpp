@@ -13,7 +13,9 @@ CModelChoicePage::CModelChoicePage(UINT templateId, const std::string& language,
 
 BOOL CModelChoicePage::OnSetActive()
 {
-    if (!IsModelNeeded()) {
+    // One view of the file decides whether the page is needed and what it lists.
+    CIniConfig config;
+    if (!IsModelNeeded(config)) {
         // The driver names the model: one chosen for an earlier printer no longer holds.
         HandChoiceToSheet(std::string());
         SkipToNeighbour();
@@ -21,11 +23,11 @@ BOOL CModelChoicePage::OnSetActive()
     }
     PostButtonsForChoice(!m_strModelName.empty());
     DressSheet(Dressing());
-    FillList();
+    FillList(config);
     return CWizardPageBase::OnSetActive();
 }
 
-bool CModelChoicePage::IsModelNeeded()
+bool CModelChoicePage::IsModelNeeded(CIniConfig& config)
 {
     std::string printer, driver;
     GetSheetPrinter(printer, driver);
@@ -33,12 +35,11 @@ bool CModelChoicePage::IsModelNeeded()
         m_strLastPrinter = printer;
         m_strModelName.clear();
     }
-    CIniConfig config;
     return config.GetLastErrorCode() != RESULT_OK || driver.empty() ||
            !IsDriverListed(config, driver);
 }
 
-void CModelChoicePage::FillList()
+void CModelChoicePage::FillList(CIniConfig& config)
 {
     CResourceLibrary texts(TextLibraryPath().c_str());
     if (!texts.IsLoaded()) {
@@ -49,7 +50,6 @@ void CModelChoicePage::FillList()
     m_bFilling = true;
     m_list.ResetToOneColumn(list, texts.LoadText(IDS_MODEL_COLUMN));
 
-    CIniConfig config;
     int listed = 0;
     bool chosenListed = false;
     std::string onlyModel;

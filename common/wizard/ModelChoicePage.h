@@ -30,8 +30,8 @@ protected:
     virtual void ShowSelection(const std::string&) {}
 
 private:
-    bool IsModelNeeded();
-    void FillList();
+    bool IsModelNeeded(CIniConfig& config);
+    void FillList(CIniConfig& config);
 
     std::string m_strModelName;
     std::string m_strLastPrinter;

@@ -1,6 +1,7 @@
 #include "SortableList.h"
 
 #include "ResourceIds.h"
+#include "SmoothBitmap.h"
 
 namespace {
 
@@ -178,8 +179,10 @@ void CSortableList::RewriteCells(HWND list) const
 void CSortableList::PutArrow(HWND list, int column, const CResourceLibrary& images)
 {
     HWND header = ListView_GetHeader(list);
-    HBITMAP arrow = images.LoadBitmapImage(m_bSortAscending ? IDB_SORT_ASCENDING_ARROW
-                                                            : IDB_SORT_DESCENDING_ARROW);
+    HBITMAP arrow = ToDisplayScale(images.LoadBitmapImage(m_bSortAscending
+                                                              ? IDB_SORT_ASCENDING_ARROW
+                                                              : IDB_SORT_DESCENDING_ARROW),
+                                   kLargestPictureDpi);
     HDITEMA heading = {};
     heading.mask = HDI_FORMAT | HDI_BITMAP;
     Header_GetItem(header, column, &heading);

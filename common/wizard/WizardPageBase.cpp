@@ -1,5 +1,7 @@
 #include "WizardPageBase.h"
 
+#include <algorithm>
+
 #include "OptionalText.h"
 #include "PrinterList.h"
 #include "PropertySheet.h"
@@ -7,6 +9,7 @@
 #include "ResourcePaths.h"
 #include "ResultCodes.h"
 #include "SheetTitle.h"
+#include "SmoothBitmap.h"
 
 CWizardPageBase::Libraries::Libraries(const std::string& textLibraryPath)
     : m_texts(textLibraryPath.c_str()), m_images(kImageLibraryPath)
@@ -68,12 +71,34 @@ void CWizardPageBase::ShowSidePicture(const CResourceLibrary& images)
 {
     HWND picture = GetDlgItem(IDC_SIDE_PICTURE);
     if (m_hPicture == nullptr) {
-        RECT bounds = {0, 0, 0, 0};
-        GetClientRect(picture, &bounds);
-        m_hPicture = images.LoadBitmapImage(IDB_WIZARD_SIDE_PICTURE, bounds.right - bounds.left,
-                                            bounds.bottom - bounds.top);
+        SIZE size = FitSidePictureToPage(picture);
+        // Drawn for the largest display scale and shrunk smoothly to the control's size.
+        HBITMAP drawn = images.LoadBitmapImage(IDB_WIZARD_SIDE_PICTURE);
+        m_hPicture = ScaleSmoothly(drawn, size.cx, size.cy);
+        if (drawn != nullptr)
+            DeleteObject(drawn);
     }
     SendMessageA(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(m_hPicture));
+}
+
+// The sheet may make the page a pixel shorter than its template at some scales: the picture
+// then ends with the page instead of reaching past it.
+SIZE CWizardPageBase::FitSidePictureToPage(HWND picture) const
+{
+    RECT bounds = {0, 0, 0, 0};
+    RECT page = {0, 0, 0, 0};
+    GetWindowRect(picture, &bounds);
+    MapWindowPoints(nullptr, GetSafeHwnd(), reinterpret_cast<POINT*>(&bounds), 2);
+    GetClientRect(GetSafeHwnd(), &page);
+    if (bounds.bottom > page.bottom || bounds.right > page.right) {
+        bounds.bottom = std::min(bounds.bottom, page.bottom);
+        bounds.right = std::min(bounds.right, page.right);
+        SetWindowPos(picture, nullptr, 0, 0, bounds.right - bounds.left,
+                     bounds.bottom - bounds.top, SWP_NOMOVE | SWP_NOZORDER);
+    }
+    RECT client = {0, 0, 0, 0};
+    GetClientRect(picture, &client);
+    return {client.right - client.left, client.bottom - client.top};
 }
 
 void CWizardPageBase::PostButtons(int state) const

@@ -99,6 +99,7 @@ protected:
 
 private:
     void ShowSidePicture(const CResourceLibrary& images);
+    SIZE FitSidePictureToPage(HWND picture) const;
 
     const char* m_pszTextLibraryPattern;
     HBITMAP m_hPicture = nullptr;

@@ -1,5 +1,6 @@
 #include "WizardSheet.h"
 
+#include "MissingFileMessage.h"
 #include "ResourceLibrary.h"
 #include "ResultCodes.h"
 #include "WizardButtonWidth.h"
@@ -12,6 +13,17 @@ CWizardSheet::CWizardSheet(const char* caption, const std::string& textLibraryPa
 {
     if (!m_pResourceLibrary->IsLoaded())
         m_pResourceLibrary.reset();
+}
+
+INT_PTR CWizardSheet::RunWizard()
+{
+    SetWizardMode();
+    INT_PTR ending = DoModal();
+    if (ending < 0) {
+        SetResult(ERR_RESOURCE_LIBRARY);
+        ShowMissingFile();
+    }
+    return ending;
 }
 
 BOOL CWizardSheet::OnInitDialog()

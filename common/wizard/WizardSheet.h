@@ -15,6 +15,11 @@ public:
     CWizardSheet(const char* caption, const std::string& textLibraryPath,
                  const std::string& templateLibraryPath, HWND parent, UINT firstPage);
 
+    // Runs the sheet modally in wizard mode; returns what DoModal does. A sheet that cannot be
+    // shown (its template library lacks a page) is a missing file: the user is told, and the
+    // result records the resource library.
+    INT_PTR RunWizard();
+
     int GetResult() const { return m_nResult; }
     void SetResult(int result) { m_nResult = result; }
     // True while a change asked for with Next is in progress, false with Back; true at start.

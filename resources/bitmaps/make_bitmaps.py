@@ -30,36 +30,42 @@ def rgb(hex_text):
 
 
 class Canvas:
-    def __init__(self, width, height, color):
-        self.width = width
-        self.height = height
-        self.pixels = [[color] * width for _ in range(height)]
+    """Drawn in the units of a 96 DPI display; `scale` pixels to the unit, so that one drawing
+    makes the picture for a larger scale, which the programs scale down smoothly."""
+
+    def __init__(self, width, height, color, scale=1):
+        self.scale = scale
+        self.width = width * scale
+        self.height = height * scale
+        self.pixels = [[color] * self.width for _ in range(self.height)]
 
     def shade(self, paint):
         """Replaces every pixel with paint(x, y, old colour)."""
         for y in range(self.height):
             row = self.pixels[y]
             for x in range(self.width):
-                row[x] = paint(x + 0.5, y + 0.5, row[x])
+                row[x] = paint((x + 0.5) / self.scale, (y + 0.5) / self.scale, row[x])
 
     def fill(self, distance, color, alpha=1.0, box=None, softness=1.0):
         """Covers the shape distance(x, y) <= 0 with color (a colour or a function of x, y)."""
-        x0, y0, x1, y1 = box or (0, 0, self.width, self.height)
+        k = self.scale
+        x0, y0, x1, y1 = (v * k for v in (box or (0, 0, self.width / k, self.height / k)))
         for y in range(max(0, int(y0) - 2), min(self.height, int(y1) + 3)):
             row = self.pixels[y]
             for x in range(max(0, int(x0) - 2), min(self.width, int(x1) + 3)):
-                px, py = x + 0.5, y + 0.5
-                coverage = clamp(0.5 - distance(px, py) / softness) * alpha
+                px, py = (x + 0.5) / k, (y + 0.5) / k
+                coverage = clamp(0.5 - distance(px, py) * k / softness) * alpha
                 if coverage > 0:
                     paint = color(px, py) if callable(color) else color
                     row[x] = mix(row[x], paint, coverage)
 
     def soft_shadow(self, cx, cy, rx, ry, strength):
         """A blurred elliptic shadow on the ground under an object."""
-        for y in range(max(0, int(cy - 3 * ry)), min(self.height, int(cy + 3 * ry) + 1)):
+        k = self.scale
+        for y in range(max(0, int((cy - 3 * ry) * k)), min(self.height, int((cy + 3 * ry) * k) + 1)):
             row = self.pixels[y]
-            for x in range(max(0, int(cx - 2 * rx)), min(self.width, int(cx + 2 * rx) + 1)):
-                spread = ((x + 0.5 - cx) / rx) ** 2 + ((y + 0.5 - cy) / ry) ** 2
+            for x in range(max(0, int((cx - 2 * rx) * k)), min(self.width, int((cx + 2 * rx) * k) + 1)):
+                spread = (((x + 0.5) / k - cx) / rx) ** 2 + (((y + 0.5) / k - cy) / ry) ** 2
                 row[x] = mix(row[x], (0, 0, 0), strength * math.exp(-spread * 1.5))
 
     def save(self, name):
@@ -187,9 +193,13 @@ def draw_speech_bubble(canvas, x0, y0, x1, y1, tail_left, color, alpha, bar_colo
         canvas.fill(rounded_box(x0 + 12, ly, lx1, ly + 4, 2), bar_color, alpha, box=(x0 + 12, ly, lx1, ly + 4))
 
 
+# The pictures that stand beside texts are drawn for 200 %; smaller scales are made from them.
+LARGEST_SCALE = 2
+
+
 def side_picture():
     width, height = 164, 314
-    canvas = Canvas(width, height, (0, 0, 0))
+    canvas = Canvas(width, height, (0, 0, 0), LARGEST_SCALE)
     top, bottom = rgb('0b2a5b'), rgb('0b7aa6')
     glow_color = rgb('6fc8ff')
 
@@ -216,26 +226,28 @@ def side_picture():
 
 def version_image():
     width, height = 128, 96
-    canvas = Canvas(width, height, (0, 0, 0))
+    canvas = Canvas(width, height, (0, 0, 0), LARGEST_SCALE)
     canvas.shade(lambda x, y, _old: mix(rgb('ffffff'), rgb('dde7f1'), y / height))
     border = rgb('9aa9ba')
-    for x in range(width):
-        canvas.pixels[0][x] = canvas.pixels[height - 1][x] = border
-    for y in range(height):
-        canvas.pixels[y][0] = canvas.pixels[y][width - 1] = border
+    edge = LARGEST_SCALE  # one pixel at 100 %
+    for y in range(canvas.height):
+        for x in range(canvas.width):
+            if min(x, y, canvas.width - 1 - x, canvas.height - 1 - y) < edge:
+                canvas.pixels[y][x] = border
     draw_printer(canvas, 21, 10, 0.8)
     canvas.save('DefaultVersionImage.bmp')
 
 
 def sort_arrow(name, pointing_up):
-    """A 9 x 5 solid triangle, as list headers show it."""
+    """A solid triangle of 9 x 5 units, as list headers show it."""
     width, height = 9, 5
-    canvas = Canvas(width, height, FACE)
-    arrow = rgb('6d7278')
-    for row in range(height):
-        half = row if pointing_up else height - 1 - row
-        for x in range(4 - half, 5 + half):
-            canvas.pixels[row][x] = arrow
+    canvas = Canvas(width, height, FACE, LARGEST_SCALE)
+    # The corners go round the same way for either direction, as the distance needs.
+    if pointing_up:
+        corners = (width / 2, 0, width, height, 0, height)
+    else:
+        corners = (0, 0, width, 0, width / 2, height)
+    canvas.fill(triangle(*corners), rgb('6d7278'))
     canvas.save(name)
 
 

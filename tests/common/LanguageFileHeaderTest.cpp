@@ -4,7 +4,9 @@
 
 #include <string>
 
+#include "HeapPeak.h"
 #include "LanguageFileHeader.h"
+#include "LanguageFiles.h"
 #include "LanguageFileWriter.h"
 #include "ProgramFiles.h"
 
@@ -94,6 +96,32 @@ TEST_F(LanguageFileHeaderTest, RejectsLengthsThatDoNotFit)
     header.Read(Write(file.substr(0, 275)).c_str());
     EXPECT_EQ(LNG_ERR_FILE, header.GetResult());
     EXPECT_TRUE(header.Read(Write(file).c_str()));
+}
+
+// The length field may claim the whole file. The header is read no further than its outcome
+// depends on, and never held whole: a claim of a hundred megabytes or more costs a few at most.
+TEST_F(LanguageFileHeaderTest, AHeaderLengthThatClaimsTheWholeFileCostsNoMemory)
+{
+    const unsigned kHugeFile = 128u << 20;
+    const size_t kFewMegabytes = 4u << 20;
+    CLanguageFileHeader header;
+
+    // Only zeros behind the length: no line of the text ever ends.
+    std::string zeros = m_folder.Path() + "zeros.lng";
+    WriteSparseLanguageFile(zeros, "", kHugeFile);
+    heap_peak::Reset();
+    EXPECT_FALSE(header.Read(zeros.c_str()));
+    EXPECT_LT(heap_peak::Bytes(), kFewMegabytes);
+    EXPECT_EQ(LNG_ERR_FILE, header.GetResult());
+    EXPECT_EQ(kHugeFile, header.GetFileLength());
+
+    // A valid header text, then the rest of the claim.
+    std::string claimed = m_folder.Path() + "claimed.lng";
+    WriteSparseLanguageFile(claimed, HeaderWith("", ""), kHugeFile);
+    heap_peak::Reset();
+    EXPECT_TRUE(header.Read(claimed.c_str()));
+    EXPECT_LT(heap_peak::Bytes(), kFewMegabytes);
+    EXPECT_EQ("LT100", header.GetPrinterModel());
 }
 
 TEST_F(LanguageFileHeaderTest, ValidatesEveryLine)

@@ -50,29 +50,25 @@ TEST(JapaneseUiLanguage, JapaneseUserRunsInJapaneseWhereEnabled)
     EXPECT_EQ("enu", ResolveUiLanguage("FaxSetup", nullptr));
 }
 
-// A Resource folder beside the test program with small libraries of the checked versions.
+// A Resource folder beside the test program with the installed libraries, which small libraries
+// of other versions (and without any page template) replace.
 class ResourceCheckTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        for (const char* name : {"Nivadenu.dll", "Nivadjpn.dll", "Pluvetenu.dll", "Pluvetjpn.dll"})
-            m_resources.Add(Version(2), name);
-        m_resources.Add(Version(1), "Sorbelt.dll");
-    }
-
     static std::string Version(int major)
     {
         return TestProgramFolder() + "FileVersion" + std::to_string(major) + ".dll";
     }
 
     ScopedIniFile m_ini{kTestConfig};
-    ScopedResourceFolder m_resources{TestProgramFolder(), ScopedResourceFolder::EMPTY};
+    ScopedResourceFolder m_resources{TestProgramFolder()};
 };
 
-TEST_F(ResourceCheckTest, FaxLibraryMissingOrOfVersion3FailsOnlyTheFaxCheck)
+TEST_F(ResourceCheckTest, FaxLibraryMissingOfVersion3OrWithoutPagesFailsOnlyTheFaxCheck)
 {
     EXPECT_TRUE(CheckFaxResources());
     m_resources.Remove("Pluvetjpn.dll");
+    EXPECT_FALSE(CheckFaxResources());
+    m_resources.Add(Version(2), "Pluvetjpn.dll");
     EXPECT_FALSE(CheckFaxResources());
     m_resources.Add(Version(3), "Pluvetjpn.dll");
     EXPECT_FALSE(CheckFaxResources());

@@ -123,6 +123,19 @@ TEST_F(ConfigurationReportRunTest, InconsistentInstallationDoesNotStart)
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(ReportPath().c_str()));
 }
 
+// A header length that claims a hundred megabytes of zeros: the file error, in the report and
+// at the start.
+TEST_F(ConfigurationReportRunTest, HugeHeaderIsTheFileError)
+{
+    WriteSparseLanguageFile(LanguageFilePath(m_folder.Path(), "LT200", "German"), "", 128u << 20);
+    ExpectMissingFile("");
+    EXPECT_TRUE(Run("/CheckInifile").boxes.empty());
+    std::string report = ReadReport(ReportPath());
+    EXPECT_NE(std::string::npos,
+              report.find(m_folder.Path() + "\\LT200\\German.lng 言語ファイルは不正です。\r\n"));
+    EXPECT_NE(std::string::npos, report.find("deu : German.lng\t file error\r\n"));
+}
+
 TEST_F(ConfigurationReportRunTest, MissingResourceLibraryStopsTheStartButNotTheReport)
 {
     m_resources.Remove("Pluvetjpn.dll");

@@ -75,7 +75,8 @@ TEST_F(DisplayLanguageCheckTest, HeaderAndConfigurationFaults)
     WriteTextFile(FilePath("LT100", "German"), std::string(19, '\0'));
     WriteLanguageFile(FilePath("LT200", "English"), "LT200", "ENGLISH", "2.01");
     WriteLanguageFile(FilePath("LT200", "Japanese"), "LT200", "JAPANESE-OLD", "2.00");
-    WriteLanguageFile(FilePath("LT200", "German"), "LT100", "GERMAN", "2.00");
+    // Bytes that are not text are shown alike in every line, and break none.
+    WriteLanguageFile(FilePath("LT200", "German"), std::string("LT\0\t100", 7), "GERMAN", "2.00");
 
     EXPECT_EQ(
         kHeader + CheckedPath("LT100", "Japanese") + " 言語ファイルがありません。\r\n" +
@@ -88,7 +89,7 @@ TEST_F(DisplayLanguageCheckTest, HeaderAndConfigurationFaults)
             CheckedPath("LT200", "Japanese") +
             " 言語ファイルのヘッダの言語名 JAPANESE-OLD が、パスから判断される言語名 JAPANESE と一致しません。\r\n" +
             CheckedPath("LT200", "German") +
-            " 言語ファイルのヘッダの機種名 LT100 が、パスから判断される機種名 LT200 と一致しません。\r\n"
+            " 言語ファイルのヘッダの機種名 LT\\x00\\x09100 が、パスから判断される機種名 LT200 と一致しません。\r\n"
             "\r\n" +
             MachineLine("LT100") +
             "enu : English.lng\t : 1.00 - 1.00 : ENGLISH : LT100\tSuccess\r\n"
@@ -102,7 +103,7 @@ TEST_F(DisplayLanguageCheckTest, HeaderAndConfigurationFaults)
             "enu : English.lng\t : 2.01 - 2.01 Version error : ENGLISH : LT200\tFailed\r\n"
             "jpn : Japanese.lng\t : 2.00 - 2.00 : JAPANESE-OLD LanguageName error (JAPANESE)"
             " : LT200\tFailed\r\n"
-            "deu : German.lng\t : 2.00 - 2.00 : GERMAN : LT100 ModelID error (LT200)\tFailed\r\n"
+            "deu : German.lng\t : 2.00 - 2.00 : GERMAN : LT\\x00\\x09100 ModelID error (LT200)\tFailed\r\n"
             "\r\n",
         Check(false));
 }

@@ -17,6 +17,7 @@
 #include "ResourceFiles.h"
 #include "ResourceIds.h"
 #include "RunningProgram.h"
+#include "TemporaryPrinter.h"
 #include "TestConfig.h"
 #include "TestPrinters.h"
 #include "TimeOffset.h"
@@ -128,6 +129,17 @@ TEST_F(FunctionRunnerTest, WithFaxSectionTheChoosersAnswersDecideWhatRuns)
     }
 }
 
+// The fax texts replaced by the download's, which have the same version but not the chooser's
+// page: without the start-up check the chooser showed a sheet without a page that nothing
+// closed, holding the mutex against every later launcher.
+TEST_F(FunctionRunnerTest, ATextLibraryWithoutItsWizardsPagesIsAMissingFile)
+{
+    UseConfig(kLaserOnlyConfig);
+    m_resources.Add(InstallFolder() + "Resource\\Nivadenu.dll", "Pluvetenu.dll");
+    ExpectBoxes("", {kMissingFile});
+    ExpectBoxes("", {kMissingFile});
+}
+
 TEST_F(FunctionRunnerTest, ArgumentsAreRefusedBeforeAnyLibraryLoads)
 {
     // Without the library a load would report the missing file; the arguments are refused first.
@@ -177,6 +189,38 @@ TEST_F(FunctionRunnerTest, TheCombinedRunSetsUpTheFaxThenDownloadsToTheSamePrint
     EXPECT_EQ(0u, jobs[2].bytes.find(kUel + "@PJL DEFAULT KYVTIMEZONEOFFSET="));
     EXPECT_GT(CurrentTimeOf(jobs[3].bytes), 0);
     EXPECT_EQ(DownloadJob(LanguageFilePath(Folder(), "LT200", "English")), jobs[4].bytes);
+}
+
+// A fax printer whose name does not fit the 50-byte record, beside a printer named as the record
+// would cut it: the download still reaches the printer the command line named, and only it.
+TEST_F(FunctionRunnerTest, APrinterNameTooLongForTheRecordIsStillTheDownloadsPrinter)
+{
+    ASSERT_TRUE(CopyFileA((InstallFolder() + "Tollimar.dll").c_str(),
+                          (Folder() + "Tollimar.dll").c_str(), FALSE));
+    UseConfig(kFaxDownloadConfig);
+    const std::string longName = "Lomarel Fax With A Name Far Too Long " + std::string(88, 'x');
+    ASSERT_EQ(125u, longName.size());
+    TemporaryPrinter faxPrinter(longName.c_str(), kFaxTcpPort, kFaxDriver);
+    TemporaryPrinter namesake(longName.substr(0, 49).c_str(), kLaserPort, kFaxDriver);
+    ASSERT_TRUE(faxPrinter.IsAdded() && namesake.IsAdded());
+    ForgetReceivedJobs();
+
+    RunningProgram launcher(Launcher(), "/P \"" + longName + "\" /L enu /B /C");
+    WizardDriver fax(WaitForWizard(launcher.Id(), 10000));
+    ASSERT_NE(nullptr, fax.Sheet());
+    ASSERT_NO_FATAL_FAILURE(WalkToTheEnd(fax));
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(fax.Sheet()); }));
+    WizardDriver download(WaitForWizard(launcher.Id(), 10000));
+    ASSERT_NE(nullptr, download.Sheet());
+    EXPECT_TRUE(download.PageHasControl(IDC_LANGUAGE_LIST));
+    ASSERT_NO_FATAL_FAILURE(WalkToTheEnd(download));
+    EXPECT_EQ(0u, launcher.WaitForExit());
+
+    std::vector<ReceivedJob> jobs = ReceivedJobs("tcp");
+    ForgetReceivedJobs();
+    ASSERT_EQ(5u, jobs.size());
+    EXPECT_EQ(DownloadJob(LanguageFilePath(Folder(), "LT200", "English")), jobs[4].bytes);
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(kLaserPort));
 }
 
 TEST(TimeOffsetTest, OnlyRealLocalTimesInRangeParse)

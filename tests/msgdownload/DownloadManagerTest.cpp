@@ -182,6 +182,10 @@ TEST_F(DownloadManagerTest, FailuresLeaveTheirCodeAndSendNothing)
     EXPECT_EQ(ERR_INI_MODEL, Failure(m_sheet.DownloadByModel(kLaser, "LT-300", "enu", 0)));
     WriteTextFile(LanguageFilePath(TestProgramFolder(), "LT200", "German"), "not a language file");
     EXPECT_EQ(LNG_ERR_FILE, Failure(m_sheet.DownloadByDriver(kMfp, "deu", 0)));
+    // So is a header length that claims a hundred megabytes of zeros.
+    WriteSparseLanguageFile(LanguageFilePath(TestProgramFolder(), "LT200", "German"), "",
+                            128u << 20);
+    EXPECT_EQ(LNG_ERR_FILE, Failure(m_sheet.DownloadByDriver(kMfp, "deu", 0)));
 
     // A spooler that refuses the finished document has printed nothing.
     m_spooler.refuseEndDoc = true;

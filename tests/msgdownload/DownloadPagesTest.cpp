@@ -20,6 +20,7 @@
 #include "SelectPrinterPage.h"
 #include "SheetTitle.h"
 #include "TestConfig.h"
+#include "TemporaryPrinter.h"
 #include "TestPrinters.h"
 #include "WizardDriver.h"
 
@@ -160,40 +161,10 @@ TEST_F(DownloadPagesTest, WithoutSupportedPrintersEveryPrinterIsListedSortableAn
     EXPECT_EQ(kMfpDriver, m_strDriver);
 }
 
-// A printer that is removed while the wizard runs.
-class TemporaryPrinter {
-public:
-    explicit TemporaryPrinter(const char* name)
-    {
-        PRINTER_INFO_2A info = {};
-        info.pPrinterName = const_cast<char*>(name);
-        info.pPortName = const_cast<char*>(kLaserPort);
-        info.pDriverName = const_cast<char*>(kLaserDriver);
-        info.pPrintProcessor = const_cast<char*>("WinPrint");
-        info.pDatatype = const_cast<char*>("RAW");
-        info.Attributes = PRINTER_ATTRIBUTE_LOCAL;
-        m_hPrinter = AddPrinterA(nullptr, 2, reinterpret_cast<LPBYTE>(&info));
-    }
-    ~TemporaryPrinter() { Remove(); }
-
-    bool IsAdded() const { return m_hPrinter != nullptr; }
-    void Remove()
-    {
-        if (m_hPrinter != nullptr) {
-            DeletePrinter(m_hPrinter);
-            ClosePrinter(m_hPrinter);
-        }
-        m_hPrinter = nullptr;
-    }
-
-private:
-    HANDLE m_hPrinter = nullptr;
-};
-
 TEST_F(DownloadPagesTest, AChosenPrinterThatWasRemovedIsNoLongerOffered)
 {
     const char vanishing[] = "Vanishing Printer";
-    TemporaryPrinter printer(vanishing);
+    TemporaryPrinter printer(vanishing, kLaserPort, kLaserDriver);
     ASSERT_TRUE(printer.IsAdded());
     Start(kTestConfig, 4);
     WizardDriver wizard = Wizard();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <string.h>
 
 #include <atomic>
 #include <memory>
@@ -92,6 +93,10 @@ protected:
 
 TEST_F(MessageDownloadTest, FullWizardSendsTheChosenLanguageToTheChosenPrinter)
 {
+    // A preset printer that is not installed is no preset: the user chooses.
+    strcpy(m_preset.szPrinterName, "Lomarel Test Gone");
+    strcpy(m_preset.szDriverName, kLaserDriver);
+    m_preset.bValid = 1;
     Start(nullptr, nullptr, 0, 0);
     WizardDriver wizard = Wizard();
     EXPECT_EQ("Lomarel Panel Message Download - Version 4.2", wizard.Title());

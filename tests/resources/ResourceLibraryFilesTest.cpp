@@ -15,6 +15,7 @@
 #include "LibraryVersions.h"
 #include "ProgramFiles.h"
 #include "ResourceIds.h"
+#include "SmoothBitmap.h"
 #include "TestConfig.h"
 
 namespace {
@@ -344,8 +345,8 @@ TEST(ResourceLibraryFiles, ImagesLoadAtTheirSizes)
         LONG m_width, m_height;
     };
     for (Expected image :
-        {Expected{IDB_WIZARD_SIDE_PICTURE, 164, 314}, Expected{IDB_DEFAULT_VERSION_IMAGE, 128, 96},
-            Expected{IDB_SORT_ASCENDING_ARROW, 9, 5}, Expected{IDB_SORT_DESCENDING_ARROW, 9, 5}}) {
+        {Expected{IDB_WIZARD_SIDE_PICTURE, 328, 628}, Expected{IDB_DEFAULT_VERSION_IMAGE, 256, 192},
+            Expected{IDB_SORT_ASCENDING_ARROW, 18, 10}, Expected{IDB_SORT_DESCENDING_ARROW, 18, 10}}) {
         HBITMAP hBitmap = load(image.m_id, 0, 0, 0);
         ASSERT_NE(nullptr, hBitmap) << image.m_id;
         SIZE size = BitmapSize(hBitmap);
@@ -354,21 +355,41 @@ TEST(ResourceLibraryFiles, ImagesLoadAtTheirSizes)
         DeleteObject(hBitmap);
     }
 
-    // The pages stretch the side picture to their picture control.
-    HBITMAP hStretched = load(IDB_WIZARD_SIDE_PICTURE, 120, 230, LR_DEFAULTSIZE);
-    SIZE stretched = BitmapSize(hStretched);
-    EXPECT_EQ(120, stretched.cx);
-    EXPECT_EQ(230, stretched.cy);
-    DeleteObject(hStretched);
-
-    // Ascending points up, descending down: the tip row has the arrow in its middle only.
+    // The side picture, drawn for 200 %, shrinks to 100 % with each pixel the mean of the four
+    // it stands for.
     HDC hDC = CreateCompatibleDC(nullptr);
+    HDC hSmallDC = CreateCompatibleDC(nullptr);
+    HBITMAP hDrawn = load(IDB_WIZARD_SIDE_PICTURE, 0, 0, LR_CREATEDIBSECTION);
+    HBITMAP hSmall = ScaleSmoothly(hDrawn, 164, 314);
+    ASSERT_NE(nullptr, hSmall);
+    EXPECT_EQ(164, BitmapSize(hSmall).cx);
+    EXPECT_EQ(314, BitmapSize(hSmall).cy);
+    HGDIOBJ hOld = SelectObject(hDC, hDrawn);
+    HGDIOBJ hOldSmall = SelectObject(hSmallDC, hSmall);
+    for (POINT at : {POINT{40, 100}, POINT{70, 220}, POINT{120, 300}}) {
+        int red = 0;
+        for (int dy = 0; dy < 2; ++dy)
+            for (int dx = 0; dx < 2; ++dx)
+                red += GetRValue(GetPixel(hDC, 2 * at.x + dx, 2 * at.y + dy));
+        EXPECT_NEAR(red / 4.0, GetRValue(GetPixel(hSmallDC, at.x, at.y)), 1.0) << at.x;
+    }
+    SelectObject(hSmallDC, hOldSmall);
+    SelectObject(hDC, hOld);
+    DeleteObject(hSmall);
+    DeleteObject(hDrawn);
+    DeleteDC(hSmallDC);
+
+    // Ascending points up, descending down: the tip row's corners are the header's face, the
+    // base row's middle is the arrow.
     for (UINT id : {IDB_SORT_ASCENDING_ARROW, IDB_SORT_DESCENDING_ARROW}) {
         HBITMAP hArrow = load(id, 0, 0, 0);
-        HGDIOBJ hOld = SelectObject(hDC, hArrow);
-        int tipRow = id == IDB_SORT_ASCENDING_ARROW ? 0 : 4, baseRow = 4 - tipRow;
-        EXPECT_NE(GetPixel(hDC, 4, tipRow), GetPixel(hDC, 0, tipRow)) << id;
-        EXPECT_EQ(GetPixel(hDC, 4, tipRow), GetPixel(hDC, 0, baseRow)) << id;
+        hOld = SelectObject(hDC, hArrow);
+        int tipRow = id == IDB_SORT_ASCENDING_ARROW ? 0 : 9, baseRow = 9 - tipRow;
+        EXPECT_EQ(GetPixel(hDC, 0, tipRow), GetPixel(hDC, 17, tipRow))
+            << id;
+        EXPECT_LT(GetRValue(GetPixel(hDC, 9, baseRow)), 0x80) << id;
+        EXPECT_GT(GetRValue(GetPixel(hDC, 0, tipRow)), 0xE0) << id;
+        EXPECT_LT(GetRValue(GetPixel(hDC, 9, baseRow)), GetRValue(GetPixel(hDC, 9, tipRow))) << id;
         SelectObject(hDC, hOld);
         DeleteObject(hArrow);
     }

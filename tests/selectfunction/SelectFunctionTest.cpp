@@ -147,6 +147,20 @@ TEST_F(SelectFunctionTest, MissingTextLibraryIsReportedOnceAndLeavesTheAnswers)
     EXPECT_EQ(Answers{}, m_answers);
 }
 
+// A library that opens but lacks the page's template shows no sheet, which would have no page.
+TEST_F(SelectFunctionTest, TextLibraryWithoutThePageIsAMissingFile)
+{
+    m_resources.Add(InstallFolder() + "Resource\\Nivadenu.dll", "Pluvetnvd.dll");
+    Start("nvd");
+    HWND box = WaitForMessageBox(GetCurrentProcessId());
+    ASSERT_NE(nullptr, box);
+    EXPECT_EQ("Cannot run Lomarel - a required file is missing.", ReadMessageBox(box).text);
+    ASSERT_TRUE(PressMessageBoxButton(box));
+    ASSERT_TRUE(m_run->WaitForEnd(5000));
+    EXPECT_EQ(kResourceLibraryError, m_nResult);
+    EXPECT_EQ(Answers{}, m_answers);
+}
+
 TEST_F(SelectFunctionTest, ImageLibraryMissingDuringTheRunLeavesTheAnswers)
 {
     m_resources.Remove("Sorbelt.dll");

@@ -87,3 +87,19 @@ ScopedLanguageFiles::~ScopedLanguageFiles()
     for (const std::string& folder : m_folders)
         RemoveDirectoryA(folder.c_str());
 }
+
+void WriteSparseLanguageFile(const std::string& path, const std::string& headerText,
+                             unsigned fileSize)
+{
+    std::string bytes = BuildLanguageFileFromText(headerText, "");
+    unsigned claimed = fileSize - 20;
+    for (int i = 0; i < 4; ++i)
+        bytes[16 + i] = static_cast<char>(claimed >> (24 - 8 * i));
+    WriteTextFile(path, bytes);
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    LARGE_INTEGER end;
+    end.QuadPart = fileSize;
+    SetFilePointerEx(file, end, nullptr, FILE_BEGIN);
+    SetEndOfFile(file);
+    CloseHandle(file);
+}

@@ -22,3 +22,8 @@ std::string LanguageFilePath(const std::string& folder, const std::string& machi
                              const std::string& languageName);
 void WriteLanguageFile(const std::string& path, const std::string& printer,
                        const std::string& headerLanguage, const std::string& version);
+
+// A language file of fileSize bytes whose header length claims everything behind its first 20
+// bytes: the header text, then zeros that take no room on disk.
+void WriteSparseLanguageFile(const std::string& path, const std::string& headerText,
+                             unsigned fileSize);

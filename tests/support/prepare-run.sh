@@ -8,6 +8,7 @@ source "$here/wine-env.sh"
 stop_xvfb "$1.xvfb"
 start_xvfb "$1.xvfb"
 new_prefix "$1"
+install_fonts
 if [ -n "${4:-}" ]; then
   install_network_ports "$4" "$(cd "$here/../../tools/demo" && pwd)/job-sink.sh" \
     "$1/drive_c/test-out/fax"

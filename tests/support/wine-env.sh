@@ -57,6 +57,15 @@ new_prefix() {
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 }
 
+# install_fonts: the fonts scripts/setup.sh installs, in the current prefix. This Wine does not
+# look in the folder Debian puts its own fonts in, but it does read the prefix's font folder.
+# Japanese dialogs ask for the Japanese UI font by name; it is pinned to the installed family.
+install_fonts() {
+  cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS UI Gothic' /d IPAexGothic /f \
+    >/dev/null 2>&1
+}
+
 stop_prefix() {
   wine_env "$1"
   wineserver -k >/dev/null 2>&1 || true

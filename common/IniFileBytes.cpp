@@ -1,0 +1,77 @@
+#include "IniFileBytes.h"
+
+#include <windows.h>
+
+#include <vector>
+
+namespace {
+
+// Far more than the fourteen sections of 16 KiB of names and a value of 255 bytes per name can
+// hold; the guard keeps a stray huge file from deciding an allocation.
+const LONGLONG kLargestIniFile = 16 * 1024 * 1024;
+
+std::string WideToAnsi(const wchar_t* text, int length)
+{
+    int size = WideCharToMultiByte(CP_ACP, 0, text, length, nullptr, 0, nullptr, nullptr);
+    std::string ansi(size > 0 ? size : 0, '\0');
+    if (size > 0)
+        WideCharToMultiByte(CP_ACP, 0, text, length, &ansi[0], size, nullptr, nullptr);
+    return ansi;
+}
+
+std::string Utf8ToAnsi(const std::string& utf8)
+{
+    int length = static_cast<int>(utf8.size());
+    int size = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, nullptr, 0);
+    std::vector<wchar_t> wide(size > 0 ? size : 0);
+    if (size > 0)
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, wide.data(), size);
+    return WideToAnsi(wide.data(), size);
+}
+
+std::string Utf16ToAnsi(const std::string& utf16, bool bigEndian)
+{
+    std::vector<wchar_t> wide(utf16.size() / 2);
+    for (size_t i = 0; i < wide.size(); ++i) {
+        unsigned char first = utf16[2 * i];
+        unsigned char second = utf16[2 * i + 1];
+        wide[i] = static_cast<wchar_t>(bigEndian ? first << 8 | second : second << 8 | first);
+    }
+    return WideToAnsi(wide.data(), static_cast<int>(wide.size()));
+}
+
+std::string InAnsi(const std::string& file)
+{
+    if (file.compare(0, 3, "\xEF\xBB\xBF") == 0)
+        return Utf8ToAnsi(file.substr(3));
+    if (file.compare(0, 2, "\xFF\xFE") == 0)
+        return Utf16ToAnsi(file.substr(2), false);
+    if (file.compare(0, 2, "\xFE\xFF") == 0)
+        return Utf16ToAnsi(file.substr(2), true);
+    return file;
+}
+
+}  // namespace
+
+bool ReadIniFileBytes(const std::string& path, std::string& bytes)
+{
+    bytes.clear();
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    LARGE_INTEGER size;
+    bool ok = GetFileSizeEx(file, &size) && size.QuadPart <= kLargestIniFile;
+    std::string content;
+    if (ok && size.QuadPart > 0) {
+        content.resize(static_cast<size_t>(size.QuadPart));
+        DWORD read = 0;
+        ok = ReadFile(file, &content[0], static_cast<DWORD>(content.size()), &read, nullptr) &&
+             read == content.size();
+    }
+    CloseHandle(file);
+    if (ok)
+        bytes = InAnsi(content);
+    return ok;
+}
