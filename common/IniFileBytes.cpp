@@ -67,8 +67,9 @@ bool ReadIniFileBytes(const std::string& path, std::string& bytes)
     if (ok && size.QuadPart > 0) {
         content.resize(static_cast<size_t>(size.QuadPart));
         DWORD read = 0;
-        ok = ReadFile(file, &content[0], static_cast<DWORD>(content.size()), &read, nullptr) &&
-             read == content.size();
+        // A file that shrank since its size was asked is read as far as it now goes.
+        ok = ReadFile(file, &content[0], static_cast<DWORD>(content.size()), &read, nullptr);
+        content.resize(read);
     }
     CloseHandle(file);
     if (ok)
