@@ -1,6 +1,102 @@
 #include "SpoolerApi.h"
 
+#include "FindExport.h"
+
+// The spooler is bound when it is first needed instead of imported: loading it brings up the
+// window system with it (the common controls of its property pages), which costs a windowless
+// launcher run such as /CheckInifile more than its own work. Once loaded it is pinned, as an
+// import would keep it: a library loaded and freed around each call binds it again each time
+// without counting up references.
+namespace {
+
+// The spooler's own functions; null when the spooler or one of its functions cannot be found,
+// with the error left for the caller.
+const SpoolerApi* Real()
+{
+    static const SpoolerApi* const real = []() -> const SpoolerApi* {
+        static SpoolerApi api = {};
+        HMODULE spooler = LoadLibraryA("winspool.drv");
+        HMODULE pinned = nullptr;
+        if (spooler == nullptr ||
+            !GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_PIN, "winspool.drv", &pinned))
+            return nullptr;
+        api = {
+            FindExport<decltype(api.EnumPrintersA)>(spooler, "EnumPrintersA"),
+            FindExport<decltype(api.OpenPrinterA)>(spooler, "OpenPrinterA"),
+            FindExport<decltype(api.GetPrinterDriverA)>(spooler, "GetPrinterDriverA"),
+            FindExport<decltype(api.StartDocPrinterA)>(spooler, "StartDocPrinterA"),
+            FindExport<decltype(api.WritePrinter)>(spooler, "WritePrinter"),
+            FindExport<decltype(api.AbortPrinter)>(spooler, "AbortPrinter"),
+            FindExport<decltype(api.EndDocPrinter)>(spooler, "EndDocPrinter"),
+            FindExport<decltype(api.ClosePrinter)>(spooler, "ClosePrinter"),
+            FindExport<decltype(api.EnumJobsA)>(spooler, "EnumJobsA"),
+            FindExport<decltype(api.EnumPortsA)>(spooler, "EnumPortsA"),
+        };
+        bool complete = api.EnumPrintersA && api.OpenPrinterA && api.GetPrinterDriverA &&
+                        api.StartDocPrinterA && api.WritePrinter && api.AbortPrinter &&
+                        api.EndDocPrinter && api.ClosePrinter && api.EnumJobsA && api.EnumPortsA;
+        return complete ? &api : nullptr;
+    }();
+    if (real == nullptr)
+        SetLastError(ERROR_MOD_NOT_FOUND);
+    return real;
+}
+
+// The table's entries: each goes on to the spooler's function, or fails as the spooler's functions
+// fail (0, whatever the result type) when it cannot be had. A test may point an entry elsewhere.
+BOOL WINAPI SpoolerEnumPrinters(DWORD flags, LPSTR name, DWORD level, LPBYTE buffer, DWORD size,
+                                LPDWORD needed, LPDWORD returned)
+{
+    return Real() && Real()->EnumPrintersA(flags, name, level, buffer, size, needed, returned);
+}
+
+BOOL WINAPI SpoolerOpenPrinter(LPSTR printerName, LPHANDLE printer, LPPRINTER_DEFAULTSA defaults)
+{
+    return Real() && Real()->OpenPrinterA(printerName, printer, defaults);
+}
+
+BOOL WINAPI SpoolerGetPrinterDriver(HANDLE printer, LPSTR environment, DWORD level, LPBYTE buffer,
+                                    DWORD size, LPDWORD needed)
+{
+    return Real() && Real()->GetPrinterDriverA(printer, environment, level, buffer, size, needed);
+}
+
+DWORD WINAPI SpoolerStartDocPrinter(HANDLE printer, DWORD level, LPBYTE docInfo)
+{
+    return Real() ? Real()->StartDocPrinterA(printer, level, docInfo) : 0;
+}
+
+BOOL WINAPI SpoolerWritePrinter(HANDLE printer, LPVOID data, DWORD size, LPDWORD written)
+{
+    return Real() && Real()->WritePrinter(printer, data, size, written);
+}
+
+BOOL WINAPI SpoolerAbortPrinter(HANDLE printer) { return Real() && Real()->AbortPrinter(printer); }
+
+BOOL WINAPI SpoolerEndDocPrinter(HANDLE printer)
+{
+    return Real() && Real()->EndDocPrinter(printer);
+}
+
+BOOL WINAPI SpoolerClosePrinter(HANDLE printer) { return Real() && Real()->ClosePrinter(printer); }
+
+BOOL WINAPI SpoolerEnumJobs(HANDLE printer, DWORD firstJob, DWORD jobCount, DWORD level,
+                          LPBYTE buffer, DWORD size, LPDWORD needed, LPDWORD returned)
+{
+    return Real() &&
+           Real()->EnumJobsA(printer, firstJob, jobCount, level, buffer, size, needed, returned);
+}
+
+BOOL WINAPI SpoolerEnumPorts(LPSTR name, DWORD level, LPBYTE buffer, DWORD size, LPDWORD needed,
+                           LPDWORD returned)
+{
+    return Real() && Real()->EnumPortsA(name, level, buffer, size, needed, returned);
+}
+
+}  // namespace
+
 SpoolerApi g_SpoolerApi = {
-    ::EnumPrintersA, ::OpenPrinterA,  ::GetPrinterDriverA, ::StartDocPrinterA, ::WritePrinter,
-    ::AbortPrinter,  ::EndDocPrinter, ::ClosePrinter,      ::EnumJobsA,        ::EnumPortsA,
+    SpoolerEnumPrinters, SpoolerOpenPrinter,   SpoolerGetPrinterDriver, SpoolerStartDocPrinter,
+    SpoolerWritePrinter, SpoolerAbortPrinter,  SpoolerEndDocPrinter,    SpoolerClosePrinter,
+    SpoolerEnumJobs,     SpoolerEnumPorts,
 };

@@ -3,8 +3,8 @@
 
 // Every spooler call goes through this table so that a test can produce states Wine cannot
 // (an enumeration that needs no data or asks for a bigger buffer, a queued job, a refused
-// document, a failing write) and observe what a job hands to the spooler. It points at the real
-// functions.
+// document, a failing write) and observe what a job hands to the spooler. It points at functions
+// that go on to the spooler's own, which is loaded when first called.
 struct SpoolerApi {
     BOOL(WINAPI* EnumPrintersA)(DWORD flags, LPSTR name, DWORD level, LPBYTE buffer, DWORD size,
                                 LPDWORD needed, LPDWORD returned);
