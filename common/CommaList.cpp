@@ -1,5 +1,7 @@
 #include "CommaList.h"
 
+#include <algorithm>
+
 std::vector<std::string> SplitAtCommas(const std::string& list)
 {
     std::vector<std::string> items;
@@ -8,4 +10,12 @@ std::vector<std::string> SplitAtCommas(const std::string& list)
         items.push_back(list.substr(start, comma - start));
     items.push_back(list.substr(start));
     return items;
+}
+
+bool ListContainsIgnoringCase(const std::string& list, const std::string& text,
+                              const AnsiCharacters& characters)
+{
+    std::vector<unsigned> whole = characters.LowerCaseCharacters(list);
+    std::vector<unsigned> wanted = characters.LowerCaseCharacters(text);
+    return std::search(whole.begin(), whole.end(), wanted.begin(), wanted.end()) != whole.end();
 }

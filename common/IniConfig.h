@@ -1,38 +1,10 @@
 #pragma once
 #include <string>
-#include <vector>
 
-class IniText;
+#include "IniConfiguration.h"
 
-// One section of "Zembrak.ini": entry names in file order, and the value of each
-// (values may be fewer than keys when a value failed to read).
-struct IniSection {
-    std::vector<std::string> keys;
-    std::vector<std::string> values;
-
-    int Find(const char* key) const;  // 0-based, -1 when absent; case-insensitive, first match
-    const std::string& ValueAt(int index) const;  // "" when the index has no value
-};
-
-enum IniSectionId {
-    SECTION_DRIVERS,
-    SECTION_LANGUAGE,
-    SECTION_MODELS,
-    SECTION_MACHINES,
-    SECTION_LOCALIZE,
-    SECTION_LINK,
-    SECTION_LANGUAGE_VERSION,
-    SECTION_LANGUAGE_NAME,
-    SECTION_MODEL_ID,
-    SECTION_FAX_MACHINE,
-    SECTION_FAX_DESTINATION,
-    SECTION_DRIVER_AND_MODEL,
-    SECTION_FAX_COUNTRY_CODE,
-    SECTION_PANEL_RESTRICTION,
-    SECTION_COUNT
-};
-
-// Read-only model of "Zembrak.ini" beside the running program, loaded by the constructor.
+// Read-only model of "Zembrak.ini" beside the running program, read once by the constructor: it
+// holds what was read and the code of its last failure, and asks the lookups of IniLookups.h.
 // Lookups ignore case (multibyte-aware) and return 1-based indexes, 0 when not found; failures
 // leave their code in GetLastErrorCode (the last one wins).
 class CIniConfig {
@@ -44,9 +16,9 @@ public:
     int GetLastErrorCode() const { return m_nLastError; }
     // Checks built on the model record their own failures (a language file's read) here too.
     void SetLastErrorCode(int code) { m_nLastError = code; }
-    bool IsLoaded() const { return m_bLoaded; }
+    bool IsLoaded() const { return m_configuration.loaded; }
     const std::string& GetIniPath() const { return m_strIniPath; }
-    const IniSection& GetSection(IniSectionId id) const { return m_sections[id]; }
+    const IniSection& GetSection(IniSectionId id) const { return m_configuration.Section(id); }
 
     bool GetRevision(std::string& revision) const;
     int FindDriver(const char* driver);
@@ -65,6 +37,7 @@ public:
 
     bool GetUnknownMachineLanguages(int machineIndex, std::string& unknown);
     bool GetUnknownApiLanguages(int apiIndex, std::string& unknown);
+    // An empty list of codes gives the text "No country code".
     bool GetUnsupportedCountryCodes(int faxModelIndex, std::string& unsupported);
 
     bool IsLanguageEnabledForApi(const char* api, const char* language);
@@ -98,41 +71,16 @@ public:
     int GetFaxCountryList(const char* model, std::string& list);
     bool GetFaxDestination(const char* model, std::string& destination);
 
-    bool HasFaxMachine() const { return m_bHasFaxMachine; }
-    bool HasFaxDestination() const { return m_bHasFaxDestination; }
-    bool HasFaxCountryCode() const { return m_bHasFaxCountryCode; }
+    bool HasFaxMachine() const { return m_configuration.hasFaxMachine; }
+    bool HasFaxDestination() const { return m_configuration.hasFaxDestination; }
+    bool HasFaxCountryCode() const { return m_configuration.hasFaxCountryCode; }
     bool IsPanelRestricted(const char* code) const;
 
 private:
-    void Load();
-    static bool ReadEntryNames(const IniText& text, const char* section,
-                               std::vector<std::string>& names, bool& empty);
-    static bool ReadValues(const IniText& text, const char* section, IniSection& target);
-    int FindKey(IniSectionId id, const char* key);
-    // The value of a key of the section (possibly empty). A key that is named but absent leaves
-    // `missingError`, no key at all ERR_INI_ARGUMENT.
-    bool FindValue(IniSectionId id, const char* key, int missingError, std::string& value);
-    // The key at a 0-based index of the section; ERR_INI_ARGUMENT when there is none.
-    bool GetKeyAt(IniSectionId id, int index, std::string& key);
-    bool GetRequiredValue(IniSectionId id, const char* key, int errorCode, std::string& value);
-    bool CollectUnknownItems(const std::string& list, bool (CIniConfig::*isKnown)(const char*),
-                             std::string& unknown);
-    bool CollectUnknownLanguages(IniSectionId id, int index, std::string& unknown);
-    bool IsKnownLanguage(const char* language);
-    bool IsKnownCountryCode(const char* code) { return FindCountryCode(code); }
-    int FindLanguageByPrefix(const char* code) const;
-    bool GetMachineLanguages(IniSectionId owner, const char* key, std::string& machine,
-                             std::string& languages);
-    int CountMachineLanguages(IniSectionId owner, const char* key);
     bool GetLanguageFile(IniSectionId owner, const char* key, const char* language,
                          std::string& path);
 
     int m_nLastError = 0;
-    bool m_bLoaded = false;
     std::string m_strIniPath;
-    std::string m_strRevision;
-    IniSection m_sections[SECTION_COUNT];
-    bool m_bHasFaxMachine = true;
-    bool m_bHasFaxDestination = true;
-    bool m_bHasFaxCountryCode = true;
+    IniConfiguration m_configuration;
 };

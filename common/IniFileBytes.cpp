@@ -9,6 +9,7 @@ namespace {
 // Far more than the fourteen sections of 16 KiB of names and a value of 255 bytes per name can
 // hold; the guard keeps a stray huge file from deciding an allocation.
 const LONGLONG kLargestIniFile = 16 * 1024 * 1024;
+const size_t kGrowthRead = 64 * 1024;
 
 std::string WideToAnsi(const wchar_t* text, int length)
 {
@@ -63,13 +64,20 @@ bool ReadIniFileBytes(const std::string& path, std::string& bytes)
         return false;
     LARGE_INTEGER size;
     bool ok = GetFileSizeEx(file, &size) && size.QuadPart <= kLargestIniFile;
+    // A byte more than the size, so that a file read whole ends its first read short; one that
+    // grew since goes on being read to its end, and one that shrank reads as far as it now goes.
+    size_t room = ok ? static_cast<size_t>(size.QuadPart) + 1 : 0;
     std::string content;
-    if (ok && size.QuadPart > 0) {
-        content.resize(static_cast<size_t>(size.QuadPart));
+    while (ok) {
+        size_t start = content.size();
+        content.resize(start + room);
         DWORD read = 0;
-        // A file that shrank since its size was asked is read as far as it now goes.
-        ok = ReadFile(file, &content[0], static_cast<DWORD>(content.size()), &read, nullptr);
-        content.resize(read);
+        ok = ReadFile(file, &content[start], static_cast<DWORD>(room), &read, nullptr) != FALSE;
+        content.resize(start + read);
+        if (read < room)
+            break;
+        ok = content.size() <= static_cast<size_t>(kLargestIniFile);
+        room = kGrowthRead;
     }
     CloseHandle(file);
     if (ok)

@@ -1,8 +1,8 @@
 #pragma once
 #include <string>
 
-// The whole of an initialization file in the ANSI code page, read with one open, one read and
-// one close. A file that starts with a UTF-8 or UTF-16 byte-order mark is converted, as the
+// The whole of an initialization file in the ANSI code page, read with one open, reads to its
+// end (one for a file that keeps its size) and one close. A file that starts with a UTF-8 or UTF-16 byte-order mark is converted, as the
 // profile functions convert it. False, with `bytes` empty, when the file is missing, cannot be
 // read or is larger than any configuration can be.
 bool ReadIniFileBytes(const std::string& path, std::string& bytes);

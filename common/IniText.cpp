@@ -75,5 +75,9 @@ void IniText::AddLine(const std::string& bytes, size_t start, size_t end)
         line.hasValue = true;
     }
     line.name = UpToNul(bytes, starts[first], starts[nameEnd]);
-    m_sections.back().lines.push_back(line);
+    // Of lines in a row with nothing before their "=", the profile functions keep the first.
+    std::vector<IniLine>& lines = m_sections.back().lines;
+    if (nameEnd == first && !lines.empty() && lines.back().name.empty())
+        return;
+    lines.push_back(line);
 }

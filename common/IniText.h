@@ -20,9 +20,9 @@ struct IniTextSection {
 
 // The text of an initialization file (ANSI bytes, read elsewhere) split into its sections and
 // lines in file order, as the system's profile functions split it: a CR or an LF ends a line,
-// blank lines are dropped, and comment lines stay lines (the questions of ProfileAnswers leave
-// them out). The first section holds the lines before any header and has
-// no name.
+// blank lines are dropped, a line with nothing before its "=" is dropped when the line before it
+// had no name either, and comment lines stay lines (the questions of ProfileAnswers leave them
+// out). The first section holds the lines before any header and has no name.
 class IniText {
 public:
     IniText() : m_sections(1) {}

@@ -3,8 +3,6 @@
 #include <mbstring.h>
 #include <windows.h>
 
-#include <vector>
-
 std::string CutAtCharacter(const std::string& text, size_t maxBytes)
 {
     size_t end = 0;
@@ -21,12 +19,4 @@ bool SameTextIgnoringCase(const char* a, const char* b)
 {
     return _mbsicmp(reinterpret_cast<const unsigned char*>(a),
                     reinterpret_cast<const unsigned char*>(b)) == 0;
-}
-
-std::string LowerCase(const std::string& text)
-{
-    std::vector<unsigned char> buffer(text.begin(), text.end());
-    buffer.push_back('\0');
-    _mbslwr(buffer.data());
-    return reinterpret_cast<const char*>(buffer.data());
 }

@@ -10,6 +10,3 @@ std::string CutAtCharacter(const std::string& text, size_t maxBytes);
 // Whether the texts are equal when case is ignored, a double-byte character of the ANSI code page
 // counting as one character.
 bool SameTextIgnoringCase(const char* a, const char* b);
-
-// The text in lower case, double-byte characters of the ANSI code page left as they are.
-std::string LowerCase(const std::string& text);

@@ -120,7 +120,7 @@ ProfileAnswer ProfileEntryNames(const IniText& text, const char* section, size_t
     for (const IniLine& line : found->lines) {
         if (left <= 2)
             break;
-        if (line.name.empty() || line.name[0] == ';' || !line.hasValue)
+        if (!line.hasValue || (!line.name.empty() && line.name[0] == ';'))
             continue;
         Units name(line.name, characters);
         size_t taken = std::min(name.Count(), left - 2);
@@ -130,6 +130,9 @@ ProfileAnswer ProfileEntryNames(const IniText& text, const char* section, size_t
         if (left < 2)
             break;
     }
+    // A list that starts with an empty name reads as no list at all.
+    if (names.Bytes() > 0 && names.Prefix(1) == std::string(1, '\0'))
+        return ToAnsi(Units(), bufferSize);
     size_t result = left <= 1 ? bufferSize - 2 : bufferSize - left;
     // Only the units the API counts are converted.
     return ToAnsi(names.Head(result), bufferSize);
@@ -141,8 +144,6 @@ ProfileAnswer ProfileValue(const IniText& text, const char* section, const char*
     const AnsiCharacters& characters = text.Characters();
     std::string wanted = WithoutBlanksAround(key, characters);
     std::string value;
-    if (wanted.empty())
-        return ToAnsi(Units(), bufferSize);
     if (const IniTextSection* found =
             FindSection(text, WithoutBlanksAround(section, characters))) {
         for (const IniLine& line : found->lines) {

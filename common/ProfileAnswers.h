@@ -15,12 +15,13 @@ struct ProfileAnswer {
 };
 
 // The entry names of the first section of that name (case ignored), each followed by a NUL; lines
-// without "=", with an empty name or starting with ";" are not entries. A list that does not fit
-// gives bufferSize - 2 (or bufferSize - 1 when only its bytes do not fit).
+// without "=" or starting with ";" are not entries, and an empty name is one. A list that starts
+// with an empty name reads as an absent section; one that does not fit gives bufferSize - 2 (or
+// bufferSize - 1 when only its bytes do not fit).
 ProfileAnswer ProfileEntryNames(const IniText& text, const char* section, size_t bufferSize);
 
-// The value of the first entry of that name in that section, "" when there is none; a value in
-// one pair of matching quotes (' or ") loses them. A value that does not fit gives
-// bufferSize - 1.
+// The value of the first entry of that name (which may be empty) in that section, "" when there
+// is none; a value in one pair of matching quotes (' or ") loses them. A value that does not fit
+// gives bufferSize - 1.
 ProfileAnswer ProfileValue(const IniText& text, const char* section, const char* key,
                            size_t bufferSize);

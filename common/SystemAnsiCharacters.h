@@ -1,5 +1,6 @@
 #pragma once
 #include "AnsiCharacters.h"
 
-// The lead bytes of the system's ANSI code page.
+// The lead bytes of the system's ANSI code page, and its double-byte letters' case where it is
+// code page 932.
 AnsiCharacters SystemAnsiCharacters();

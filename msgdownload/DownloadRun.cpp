@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "CommaList.h"
 #include "ConclusionPage.h"
 #include "DownloadMessagePage.h"
 #include "IniConfig.h"
@@ -12,7 +13,6 @@
 #include "MessageLanguageTable.h"
 #include "MessageVersionPage.h"
 #include "MissingFileMessage.h"
-#include "MultibyteText.h"
 #include "OptionalText.h"
 #include "PrinterList.h"
 #include "ResourcePaths.h"
@@ -22,6 +22,7 @@
 #include "SheetLibraries.h"
 #include "SheetTitle.h"
 #include "SupportedPrinters.h"
+#include "SystemAnsiCharacters.h"
 
 namespace {
 
@@ -44,8 +45,9 @@ bool IsLanguageKnown(const std::string& language, const CResourceLibrary& texts,
                      std::string& displayName)
 {
     CIniConfig config;
+    AnsiCharacters characters = SystemAnsiCharacters();
     for (const std::string& languages : config.GetSection(SECTION_MACHINES).values) {
-        if (LowerCase(languages).find(LowerCase(language)) == std::string::npos)
+        if (!ListContainsIgnoringCase(languages, language, characters))
             return false;
     }
     CResourcePairTable table = MessageLanguageTable(texts);

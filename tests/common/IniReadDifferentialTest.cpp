@@ -166,6 +166,13 @@ std::vector<Case> Files()
         {"a NUL byte inside a line",
          Replaced(Replaced(base, link, std::string("enu=ht\0tp\r\njp\0n=x\r\nab \0cd=y\r\n", 29)),
                   "[Models]", std::string("[Models]\0junk", 13))},
+        {"an empty name before the first key", Replaced(base, link, "=first\r\n" + link)},
+        // Blank lines between them do not join lines with empty names into a run.
+        {"empty names among the keys",
+         Replaced(Replaced(base, link,
+                           link + "=middle\r\n \t= \t\r\n=\r\njpn=x\r\n   \r\n=a\r\nfra=z\r\n\t\r\n\r\n"
+                                  "=b\r\ndeu=w\n\n=c\r\nita=v\r\r=last\r\n"),
+                  "[Models]\r\n", "[Models]\r\n=\r\n=again\r\n")},
         {"other blanks",
          Replaced(base, link, "\x1a" "enu\xA0=\xA0value\x1a\r\n\xC4rger=1\r\n\xE4rger=2\r\n")},
     };
