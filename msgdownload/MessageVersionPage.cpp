@@ -1,12 +1,12 @@
 #include "MessageVersionPage.h"
 
 #include <mbstring.h>
-#include <shellapi.h>
 #include <string.h>
 
 #include <algorithm>
 
 #include "ChosenLanguageFile.h"
+#include "FindExport.h"
 #include "IniConfig.h"
 #include "LanguageFileHeader.h"
 #include "MultibyteText.h"
@@ -16,6 +16,22 @@
 #include "SmoothBitmap.h"
 
 namespace {
+
+// The shell is loaded only when a link is opened: importing it would load it, and the libraries
+// it brings, before every download wizard's first page. It stays loaded, pinned, since what it
+// starts may still run after the call.
+void OpenWithShell(const std::string& link)
+{
+    typedef HINSTANCE(WINAPI * ShellExecuteFunction)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+    HMODULE shell = LoadLibraryA("shell32.dll");
+    HMODULE pinned = nullptr;
+    if (shell == nullptr ||
+        !GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_PIN, "shell32.dll", &pinned))
+        return;
+    auto shellExecute = FindExport<ShellExecuteFunction>(shell, "ShellExecuteA");
+    if (shellExecute != nullptr)
+        shellExecute(nullptr, nullptr, link.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
 
 // Only a web address goes to the shell: any other value would start a program or open a file.
 bool IsWebAddress(const std::string& link)
@@ -214,5 +230,5 @@ void CMessageVersionPage::OnClicked(int controlId)
         return;
     std::string link = WebLink();
     if (!link.empty())
-        ShellExecuteA(nullptr, nullptr, link.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+        OpenWithShell(link);
 }
