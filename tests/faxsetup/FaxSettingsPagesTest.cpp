@@ -123,12 +123,12 @@ TEST_F(FaxSettingsPagesTest, ThePresetCountryIsChosenFirstThenTheUsersPickWhichI
     EXPECT_EQ((std::vector<std::vector<std::string>>{{kJapan}, {kNorthAmerica}}),
               wizard->ListRows(IDC_COUNTRY_LIST));
     EXPECT_EQ(1, wizard->SelectedListRow(IDC_COUNTRY_LIST));
-    EXPECT_EQ(std::string("Selected country: ") + kNorthAmerica,
+    EXPECT_EQ(std::string("Selected country or region: ") + kNorthAmerica,
               wizard->ControlText(IDC_SELECTED_COUNTRY_NOTE));
     EXPECT_FALSE(wizard->Button(kBackButton).enabled);
 
     ASSERT_TRUE(wizard->SelectListRow(IDC_COUNTRY_LIST, kJapan));
-    EXPECT_EQ("Selected country: Japan", wizard->ControlText(IDC_SELECTED_COUNTRY_NOTE));
+    EXPECT_EQ("Selected country or region: Japan", wizard->ControlText(IDC_SELECTED_COUNTRY_NOTE));
     ASSERT_TRUE(wizard->PressWhenEnabled(kNextButton));
     ASSERT_TRUE(wizard->WaitForActiveIndex(1));
     ASSERT_TRUE(wizard->PressWhenEnabled(kBackButton));

@@ -205,7 +205,7 @@ TEST_F(MessageDownloadTest, NoPrinterInstalledIsReportedAndReturnsTheListsCode)
     ASSERT_NE(nullptr, box);
     MessageBoxSeen seen = ReadMessageBox(box);
     EXPECT_EQ("Lomarel - Version 4.2", seen.caption);
-    EXPECT_EQ(0u, seen.text.find("No printer is installed"));
+    EXPECT_EQ(0u, seen.text.find("Lomarel cannot find any printer"));
     ASSERT_TRUE(PressMessageBoxButton(box));
     ASSERT_TRUE(m_run->WaitForEnd(5000));
     EXPECT_EQ(0x40004, m_nResult);
