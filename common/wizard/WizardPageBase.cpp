@@ -72,9 +72,10 @@ void CWizardPageBase::ShowSidePicture(const CResourceLibrary& images)
     HWND picture = GetDlgItem(IDC_SIDE_PICTURE);
     if (m_hPicture == nullptr) {
         SIZE size = FitSidePictureToPage(picture);
-        // Drawn for the largest display scale and shrunk smoothly to the control's size.
+        // Drawn for the largest display scale and shrunk smoothly to the control's size; a page
+        // that gives the picture a band of another shape shows the picture's middle.
         HBITMAP drawn = images.LoadBitmapImage(IDB_WIZARD_SIDE_PICTURE);
-        m_hPicture = ScaleSmoothly(drawn, size.cx, size.cy);
+        m_hPicture = ScaleToFill(drawn, size.cx, size.cy);
         if (drawn != nullptr)
             DeleteObject(drawn);
     }
