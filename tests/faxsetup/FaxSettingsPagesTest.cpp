@@ -74,6 +74,32 @@ void EnterTimeOfDay(const WizardDriver& wizard, int64_t moment)
 
 int64_t Now() { return static_cast<int64_t>(time(nullptr)); }
 
+RECT Bounds(HWND control)
+{
+    RECT bounds = {0, 0, 0, 0};
+    GetWindowRect(control, &bounds);
+    return bounds;
+}
+
+// A field of the time page has its label just before it, so that the label's mnemonic reaches
+// the field and names it, and the label stands on the field's line, left of it and of the line.
+void ExpectLabelled(const WizardDriver& wizard, int labelId, int fieldId)
+{
+    HWND page = wizard.ActivePage();
+    HWND label = GetDlgItem(page, labelId);
+    HWND field = GetDlgItem(page, fieldId);
+    EXPECT_EQ(label, GetWindow(field, GW_HWNDPREV)) << labelId;
+    EXPECT_NE(std::string::npos, wizard.ControlText(labelId).find('&')) << labelId;
+    RECT labelBounds = Bounds(label);
+    RECT fieldBounds = Bounds(field);
+    RECT line = Bounds(GetDlgItem(page, IDC_TIME_SEPARATOR));
+    EXPECT_LE(labelBounds.right, fieldBounds.left) << labelId;
+    EXPECT_GE(labelBounds.top, fieldBounds.top) << labelId;
+    EXPECT_LE(labelBounds.bottom, fieldBounds.bottom) << labelId;
+    EXPECT_EQ(labelBounds.left, line.left) << labelId;
+    EXPECT_LT(line.right, Bounds(page).right) << labelId;
+}
+
 bool IsShown(const WizardDriver& wizard, int id)
 {
     return IsWindowVisible(GetDlgItem(wizard.ActivePage(), id)) != FALSE;
@@ -183,6 +209,8 @@ TEST_F(FaxSettingsPagesTest, TheChosenTimeSurvivesBackAndNextAndAFailedSendStays
     run.skipCountryCode = true;
     auto wizard = Start(run);
     ASSERT_NE(nullptr, wizard->Sheet());
+    ExpectLabelled(*wizard, IDC_FAX_DATE_LABEL, IDC_FAX_CALENDAR);
+    ExpectLabelled(*wizard, IDC_FAX_TIME_LABEL, IDC_FAX_TIME);
     // Tokyo keeps no summer time: the box starts clear.
     EXPECT_FALSE(wizard->IsChecked(IDC_DAYLIGHT_SAVING_BOX));
     LocalDateTime local;
