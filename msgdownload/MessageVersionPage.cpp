@@ -136,6 +136,7 @@ BOOL CMessageVersionPage::OnSetActive()
     dressing.postButtons = true;
     if (DressSheet(dressing))
         ShowLanguageFile();
+    FocusNextButton();
     return CDownloadPage::OnSetActive();
 }
 

@@ -118,6 +118,13 @@ int CWizardPageBase::WithoutNextAndFinish(int state)
     return state & ~(PSWIZB_NEXT | PSWIZB_FINISH);
 }
 
+// Posted: the sheet gives the page's first control the focus after the activation.
+void CWizardPageBase::FocusNextButton() const
+{
+    HWND next = ::GetDlgItem(SheetWindow(), ID_WIZNEXT);
+    PostMessageA(SheetWindow(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), TRUE);
+}
+
 void CWizardPageBase::ShowFinishOnly() const
 {
     std::string finish = LoadText(IDS_FINISH_BUTTON);

@@ -109,9 +109,12 @@ TEST_F(MessageDownloadTest, FullWizardSendsTheChosenLanguageToTheChosenPrinter)
     ASSERT_TRUE(wizard.SelectListRow(IDC_LANGUAGE_LIST, "English (United States)"));
     Next(wizard);
     ASSERT_TRUE(wizard.PageHasControl(IDC_PRINT_MENU_BUTTON));
+    // Enter goes on; the page's own button is there for those who want it.
+    EXPECT_TRUE(wizard.WaitForKeyboardOn(ID_WIZNEXT));
     Next(wizard);
     ASSERT_TRUE(wizard.PageHasControl(IDC_VERSION_TEXT));
     EXPECT_EQ("Message version: 1.00", wizard.ControlText(IDC_VERSION_TEXT));
+    EXPECT_TRUE(wizard.WaitForKeyboardOn(ID_WIZNEXT));
     Next(wizard);
     EXPECT_EQ("&Download", wizard.Button(ID_WIZNEXT).caption);
     Next(wizard);
