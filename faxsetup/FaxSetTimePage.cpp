@@ -15,22 +15,23 @@ const UINT_PTR PAGE_TIMER_ID = 1;
 // Just under a second, so that no second of the clock is skipped.
 const UINT kTickMs = 999;
 
-const int kCalendarTop = 50;
-const int kSeparatorTop = 200;
-const int kSeparatorIndent = 100;
-const SIZE kSeparatorSize = {330, 2};
-const int kTimeFieldTop = 220;
+// Below the page's explanation, whose two lines end above 70 pixels in either language.
+const int kCalendarTop = 76;
+const int kRowGap = 8;
+const int kLabelGap = 6;
+// The calendar's label stands level with the calendar's month title.
+const int kCalendarLabelDrop = 5;
 const SIZE kTimeFieldSize = {113, 19};
-const int kDaylightSavingTop = 250;
 
 const SYSTEMTIME kEarliestDate = {1992, 1, 0, 1, 0, 0, 0, 0};
 const SYSTEMTIME kLatestDate = {2037, 12, 0, 31, 23, 59, 59, 0};
 
-int Width(HWND window)
+RECT BoundsOnPage(HWND control, HWND page)
 {
     RECT bounds = {0, 0, 0, 0};
-    GetWindowRect(window, &bounds);
-    return bounds.right - bounds.left;
+    GetWindowRect(control, &bounds);
+    MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&bounds), 2);
+    return bounds;
 }
 
 SIZE CalendarMinimum(HWND calendar)
@@ -97,31 +98,49 @@ BOOL FaxSetTimePage::OnSetActive()
     return FaxPage::OnSetActive();
 }
 
-// The controls stand centred in the part of the page beside the side picture. The places are
-// pixels of a 96 DPI display, scaled to the display's so that they keep their distance from the
-// texts, which scale with the template's font; the line ends at the page's edge.
+// The calendar and the time field stand centred in the part of the page beside the side
+// picture, but never over their labels, which keep the template's left edge; the line keeps the
+// template's margins. The places are pixels of a 96 DPI display, scaled to the display's so that
+// they keep their distance from the texts, which scale with the template's font.
 void FaxSetTimePage::PlaceControls() const
 {
+    HWND page = GetSafeHwnd();
     int picture = 0;
     RECT pictureBounds = {0, 0, 0, 0};
     if (GetClientRect(GetDlgItem(IDC_SIDE_PICTURE), &pictureBounds))
         picture = pictureBounds.right - pictureBounds.left;
-    int page = Width(GetSafeHwnd());
+    RECT pageBounds = {0, 0, 0, 0};
+    GetClientRect(page, &pageBounds);
+    int pageWidth = pageBounds.right - pageBounds.left;
+    auto besideLabel = [&](HWND label, int width) {
+        return std::max<int>(CentredControlLeft(picture, pageWidth, width),
+                             BoundsOnPage(label, page).right + ScaleToDisplay(kLabelGap));
+    };
 
     HWND calendar = GetDlgItem(IDC_FAX_CALENDAR);
+    HWND dateLabel = GetDlgItem(IDC_FAX_DATE_LABEL);
     SIZE calendarSize = CalendarMinimum(calendar);
-    MoveTo(calendar, CentredControlLeft(picture, page, calendarSize.cx), ScaleToDisplay(kCalendarTop));
+    int calendarTop = ScaleToDisplay(kCalendarTop);
+    MoveTo(calendar, besideLabel(dateLabel, calendarSize.cx), calendarTop);
     Resize(calendar, CalendarMinimum(calendar));
+    MoveTo(dateLabel, BoundsOnPage(dateLabel, page).left,
+           calendarTop + ScaleToDisplay(kCalendarLabelDrop));
 
+    HWND separator = GetDlgItem(IDC_TIME_SEPARATOR);
+    int separatorTop = BoundsOnPage(calendar, page).bottom + ScaleToDisplay(kRowGap);
+    MoveTo(separator, BoundsOnPage(separator, page).left, separatorTop);
+
+    HWND timeLabel = GetDlgItem(IDC_FAX_TIME_LABEL);
     SIZE timeField = {ScaleToDisplay(kTimeFieldSize.cx), ScaleToDisplay(kTimeFieldSize.cy)};
-    int timeFieldLeft = CentredControlLeft(picture, page, timeField.cx);
-    SetWindowPos(GetDlgItem(IDC_FAX_TIME), nullptr, timeFieldLeft, ScaleToDisplay(kTimeFieldTop),
-                 timeField.cx, timeField.cy, SWP_NOZORDER);
-    int separatorLeft = timeFieldLeft - ScaleToDisplay(kSeparatorIndent);
-    int separatorWidth = std::min(ScaleToDisplay(kSeparatorSize.cx), page - separatorLeft);
-    SetWindowPos(GetDlgItem(IDC_TIME_SEPARATOR), nullptr, separatorLeft, ScaleToDisplay(kSeparatorTop),
-                 separatorWidth, ScaleToDisplay(kSeparatorSize.cy), SWP_NOZORDER);
-    MoveTo(GetDlgItem(IDC_DAYLIGHT_SAVING_BOX), timeFieldLeft, ScaleToDisplay(kDaylightSavingTop));
+    int timeFieldLeft = besideLabel(timeLabel, timeField.cx);
+    int timeFieldTop = separatorTop + ScaleToDisplay(kRowGap);
+    SetWindowPos(GetDlgItem(IDC_FAX_TIME), nullptr, timeFieldLeft, timeFieldTop, timeField.cx,
+                 timeField.cy, SWP_NOZORDER);
+    RECT label = BoundsOnPage(timeLabel, page);
+    MoveTo(timeLabel, label.left,
+           timeFieldTop + (timeField.cy - (label.bottom - label.top)) / 2);
+    MoveTo(GetDlgItem(IDC_DAYLIGHT_SAVING_BOX), timeFieldLeft,
+           timeFieldTop + timeField.cy + ScaleToDisplay(kRowGap));
 }
 
 void FaxSetTimePage::ShowTime() const

@@ -12,6 +12,7 @@ BOOL CMenuPrintPage::OnSetActive()
     Dressing dressing;
     dressing.postButtons = true;
     DressSheet(dressing);
+    FocusNextButton();
     return CDownloadPage::OnSetActive();
 }
 

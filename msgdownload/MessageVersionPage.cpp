@@ -152,6 +152,7 @@ BOOL CMessageVersionPage::OnSetActive()
     dressing.postButtons = true;
     if (DressSheet(dressing))
         ShowLanguageFile();
+    FocusNextButton();
     return CDownloadPage::OnSetActive();
 }
 

@@ -124,6 +124,8 @@
 #define IDC_FAX_TIME                 1001   // time of day (time page and confirmation page)
 #define IDC_FAX_DATE                 1002   // confirmation page: the printer's future date
 #define IDC_FAX_CALENDAR             1004
+#define IDC_FAX_DATE_LABEL           1010   // time page: the labels of the calendar and the time field,
+#define IDC_FAX_TIME_LABEL           1011   // placed beside them
 #define IDC_DAYLIGHT_SAVING_BOX      1008
 #define IDD_FAX_CONFIRM_PAGE         5005
 #define IDC_CONFIRM_COUNTRY_PART     11046  // hidden when the run leaves the country code alone

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds, then renders the wizard pages in English and Japanese into
-# docs/screenshots/<page>-<code>.png, and the first page of each wizard at 150 % display scale
-# into docs/screenshots/<page>-<code>-150.png, in a throwaway Wine prefix of its own with the demo printers:
-# the function chooser, every page of the fax setup and every page of the message download.
+# docs/screenshots/<page>-<code>.png, and the first page and the printer page (the widest list)
+# of each wizard at 150 % display scale into docs/screenshots/<page>-<code>-150.png, in a
+# throwaway Wine prefix of its own with the demo printers: the function chooser, every page of
+# the fax setup and every page of the message download.
 # Usage: scripts/screenshots.sh   (as root when packages are missing)
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -62,5 +63,5 @@ done
 # Wine takes the display's DPI from the prefix's LogPixels as each program starts.
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
 for language in enu jpn; do
-  capture "$language" -150 fax-introduction download-introduction
+  capture "$language" -150 fax-introduction fax-printer download-introduction download-printer
 done

@@ -1,6 +1,7 @@
 #include "SmoothBitmap.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <vector>
 
@@ -75,31 +76,67 @@ int Stride(int width) { return (width * kChannels + 3) & ~3; }
 
 }  // namespace
 
-HBITMAP ScaleSmoothly(HBITMAP source, int width, int height)
+namespace {
+
+// The source's pixels, kChannels values each, row by row from the top; empty when unreadable.
+struct Pixels {
+    int width = 0;
+    int height = 0;
+    std::vector<double> values;
+};
+
+Pixels ReadPixels(HBITMAP source)
 {
+    Pixels pixels;
     BITMAP shape = {};
-    if (source == nullptr || width <= 0 || height <= 0 ||
-        GetObjectA(source, sizeof shape, &shape) == 0)
-        return nullptr;
-    int sourceWidth = shape.bmWidth;
-    int sourceHeight = std::abs(shape.bmHeight);
-
-    BITMAPINFO sourceInfo = TopDownInfo(sourceWidth, sourceHeight);
-    std::vector<BYTE> bytes(static_cast<size_t>(Stride(sourceWidth)) * sourceHeight);
+    if (source == nullptr || GetObjectA(source, sizeof shape, &shape) == 0)
+        return pixels;
+    int width = shape.bmWidth;
+    int height = std::abs(shape.bmHeight);
+    BITMAPINFO sourceInfo = TopDownInfo(width, height);
+    std::vector<BYTE> bytes(static_cast<size_t>(Stride(width)) * height);
     HDC screen = GetDC(nullptr);
-    int rows = GetDIBits(screen, source, 0, sourceHeight, bytes.data(), &sourceInfo,
-                         DIB_RGB_COLORS);
+    int rows = GetDIBits(screen, source, 0, height, bytes.data(), &sourceInfo, DIB_RGB_COLORS);
     ReleaseDC(nullptr, screen);
-    if (rows != sourceHeight)
-        return nullptr;
+    if (rows != height)
+        return pixels;
+    pixels.width = width;
+    pixels.height = height;
+    pixels.values.resize(static_cast<size_t>(width) * height * kChannels);
+    for (int y = 0; y < height; ++y)
+        for (int i = 0; i < width * kChannels; ++i)
+            pixels.values[static_cast<size_t>(y) * width * kChannels + i] =
+                bytes[static_cast<size_t>(y) * Stride(width) + i];
+    return pixels;
+}
 
-    std::vector<double> pixels(static_cast<size_t>(sourceWidth) * sourceHeight * kChannels);
-    for (int y = 0; y < sourceHeight; ++y)
-        for (int i = 0; i < sourceWidth * kChannels; ++i)
-            pixels[static_cast<size_t>(y) * sourceWidth * kChannels + i] =
-                bytes[static_cast<size_t>(y) * Stride(sourceWidth) + i];
-    std::vector<double> scaled = Resample(pixels, sourceWidth, sourceHeight, width, height);
+// The middle part of `pixels` that has the shape of `width` x `height`.
+Pixels CropToShape(const Pixels& pixels, int width, int height)
+{
+    int keptWidth = pixels.width;
+    int keptHeight = pixels.height;
+    if (static_cast<int64_t>(pixels.width) * height > static_cast<int64_t>(pixels.height) * width)
+        keptWidth = std::max(1, MulDiv(pixels.height, width, height));
+    else
+        keptHeight = std::max(1, MulDiv(pixels.width, height, width));
+    int left = (pixels.width - keptWidth) / 2;
+    int top = (pixels.height - keptHeight) / 2;
+    Pixels kept;
+    kept.width = keptWidth;
+    kept.height = keptHeight;
+    kept.values.reserve(static_cast<size_t>(keptWidth) * keptHeight * kChannels);
+    for (int y = top; y < top + keptHeight; ++y) {
+        auto row = pixels.values.begin() +
+                   (static_cast<ptrdiff_t>(y) * pixels.width + left) * kChannels;
+        kept.values.insert(kept.values.end(), row, row + keptWidth * kChannels);
+    }
+    return kept;
+}
 
+HBITMAP DrawScaled(const Pixels& pixels, int width, int height)
+{
+    std::vector<double> scaled =
+        Resample(pixels.values, pixels.width, pixels.height, width, height);
     BITMAPINFO info = TopDownInfo(width, height);
     void* bits = nullptr;
     HBITMAP result = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
@@ -111,6 +148,25 @@ HBITMAP ScaleSmoothly(HBITMAP source, int width, int height)
             out[static_cast<size_t>(y) * Stride(width) + i] = static_cast<BYTE>(std::min(
                 255.0, scaled[static_cast<size_t>(y) * width * kChannels + i] + 0.5));
     return result;
+}
+
+}  // namespace
+
+HBITMAP ScaleSmoothly(HBITMAP source, int width, int height)
+{
+    if (width <= 0 || height <= 0)
+        return nullptr;
+    Pixels pixels = ReadPixels(source);
+    return pixels.values.empty() ? nullptr : DrawScaled(pixels, width, height);
+}
+
+HBITMAP ScaleToFill(HBITMAP source, int width, int height)
+{
+    if (width <= 0 || height <= 0)
+        return nullptr;
+    Pixels pixels = ReadPixels(source);
+    return pixels.values.empty() ? nullptr
+                                 : DrawScaled(CropToShape(pixels, width, height), width, height);
 }
 
 HBITMAP ToDisplayScale(HBITMAP image, int drawnForDpi)

@@ -10,6 +10,10 @@ const int kLargestPictureDpi = 192;
 // size is empty; the caller owns both bitmaps.
 HBITMAP ScaleSmoothly(HBITMAP source, int width, int height);
 
+// The same for a size of another shape than the source's: the source's middle part of that shape
+// fills it, so that the picture is cut at two edges instead of being distorted.
+HBITMAP ScaleToFill(HBITMAP source, int width, int height);
+
 // `image`, drawn for a display of `drawnForDpi`, at the size it has on this display: `image`
 // itself when the two agree, otherwise a smoothly scaled copy, and `image` is freed.
 HBITMAP ToDisplayScale(HBITMAP image, int drawnForDpi);

@@ -72,9 +72,10 @@ void CWizardPageBase::ShowSidePicture(const CResourceLibrary& images)
     HWND picture = GetDlgItem(IDC_SIDE_PICTURE);
     if (m_hPicture == nullptr) {
         SIZE size = FitSidePictureToPage(picture);
-        // Drawn for the largest display scale and shrunk smoothly to the control's size.
+        // Drawn for the largest display scale and shrunk smoothly to the control's size; a page
+        // that gives the picture a band of another shape shows the picture's middle.
         HBITMAP drawn = images.LoadBitmapImage(IDB_WIZARD_SIDE_PICTURE);
-        m_hPicture = ScaleSmoothly(drawn, size.cx, size.cy);
+        m_hPicture = ScaleToFill(drawn, size.cx, size.cy);
         if (drawn != nullptr)
             DeleteObject(drawn);
     }
@@ -115,6 +116,13 @@ void CWizardPageBase::PostButtonsForChoice(bool chosen) const
 int CWizardPageBase::WithoutNextAndFinish(int state)
 {
     return state & ~(PSWIZB_NEXT | PSWIZB_FINISH);
+}
+
+// Posted: the sheet gives the page's first control the focus after the activation.
+void CWizardPageBase::FocusNextButton() const
+{
+    HWND next = ::GetDlgItem(SheetWindow(), ID_WIZNEXT);
+    PostMessageA(SheetWindow(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), TRUE);
 }
 
 void CWizardPageBase::ShowFinishOnly() const

@@ -70,6 +70,10 @@ protected:
     // with the sheet's result set, when the installed printers can't be read.
     bool FindCurrentDriver(const std::string& printerName, std::string& driver) const;
 
+    // For a page whose own button is optional: the keyboard starts on the sheet's Next, which
+    // stays the default button, so that Enter goes on instead of pressing the page's button.
+    void FocusNextButton() const;
+
     // The last page of a run: Finish only, captioned as the text library says, and no Cancel.
     void ShowFinishOnly() const;
     // A note that names the choice after the text `prefixId`, or says `noneId` without one.

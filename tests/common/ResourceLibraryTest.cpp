@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "PositionalText.h"
 #include "ProgramFiles.h"
 #include "Quibrant.h"
 #include "ResourceFiles.h"
@@ -132,3 +133,9 @@ TEST_F(ResourceLibraryTest, DialogTemplatesComeFromTheCurrentModule)
 }
 
 }  // namespace
+
+// A translation may name the two values in either order; a value is never read as a format.
+TEST(PositionalTextTest, FillsEachPlaceholderWhereverItStands)
+{
+    EXPECT_EQ("LPT1: / Laser %1$s", FillPositionalText("%2$s / %1$s", "Laser %1$s", "LPT1:"));
+}

@@ -31,13 +31,13 @@ with tempfile.TemporaryDirectory() as folder:
     document = root / table.DOCUMENT
 
     # A changed text fails the check; the rewrite takes it in and keeps what people wrote.
-    edit(root / "resources/Pluvetenu.rc", "The printer is paused.", "The printer has been paused.")
+    edit(root / "resources/Pluvetenu.rc", "The printer's print queue is paused in Windows.", "The print queue has been paused.")
     expect(table.main(["--check", str(root)]) == 1, "a changed message text fails the check")
     cause = next(table.cells(line)[2] for line in document.read_text(encoding="utf-8").split("\n")
                  if "`Pluvet 805`" in line)
     expect(table.main([str(root)]) == 0, "the rewrite takes the new text in")
     rewritten = document.read_text(encoding="utf-8")
-    expect("The printer has been paused." in rewritten and cause in rewritten, "text new, cause kept")
+    expect("The print queue has been paused." in rewritten and cause in rewritten, "text new, cause kept")
 
     # A new code and a new message need rows; a row whose message is gone is dropped.
     # The new code is the enum's last entry, written without spaces or comma.

@@ -8,6 +8,7 @@ namespace {
 struct TextRoom {
     bool measured = false;
     bool wraps = false;
+    bool widthLimited = true;  // false: the control cuts a long text short with an ellipsis
     UINT prefixFlag = 0;
     RECT room = {};
 };
@@ -41,6 +42,10 @@ TextRoom StaticRoom(LONG style, RECT client)
         break;
     default:  // pictures, frames and owner-drawn statics have no text to fit
         return room;
+    }
+    if (style & SS_ELLIPSISMASK) {
+        room.wraps = false;
+        room.widthLimited = false;
     }
     room.measured = true;
     room.prefixFlag = (style & SS_NOPREFIX) ? DT_NOPREFIX : 0;
@@ -116,8 +121,9 @@ bool Measure(HWND control, TextShortfall& shortfall)
         UINT flags = DT_CALCRECT | DT_EXPANDTABS | room.prefixFlag |
                      (room.wraps ? DT_WORDBREAK : DT_SINGLELINE);
         DrawTextW(dc, text.c_str(), -1, &needed, flags);
-        shortfall.missingWidth =
-            std::max(0L, (needed.right - needed.left) - (room.room.right - room.room.left));
+        if (room.widthLimited)
+            shortfall.missingWidth =
+                std::max(0L, (needed.right - needed.left) - (room.room.right - room.room.left));
         shortfall.missingHeight =
             std::max(0L, (needed.bottom - needed.top) - (room.room.bottom - room.room.top));
         clipped = shortfall.missingWidth > 0 || shortfall.missingHeight > 0;

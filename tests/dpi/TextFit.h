@@ -16,5 +16,6 @@ struct TextShortfall {
 };
 
 // Every visible static text, button, check box, radio button and group box of the page, and the
-// sheet's own buttons, measured with the control's own font against its client area.
+// sheet's own buttons, measured with the control's own font against its client area; a static
+// that cuts a long value short with an ellipsis is measured for its height only.
 std::vector<TextShortfall> FindClippedTexts(HWND sheet, HWND page);

@@ -100,10 +100,10 @@ TEST_F(FaxChoicePagesTest, TheIntroductionSaysWhichSettingsTheRunLeavesAlone)
         bool skipCountryCode, skipTime;
         const char* note;
     } const runs[] = {
-        {true, false, "This wizard sets the date and time of the printer's fax unit."},
-        {false, true, "This wizard sets the fax country code of the printer."},
-        {true, true, "Neither the fax country code nor the printer's date and time"},
-        {false, false, "You will choose the printer, its fax model where needed,"},
+        {true, false, "This wizard sets the date and time of your printer's fax unit."},
+        {false, true, "This wizard sets the fax country code of your printer."},
+        {true, true, "This wizard changes neither the fax country code nor the printer's"},
+        {false, false, "You select the printer, its fax model if needed,"},
     };
     for (const auto& run : runs) {
         WizardDriver wizard = Start(run.skipCountryCode, run.skipTime);

@@ -74,6 +74,32 @@ void EnterTimeOfDay(const WizardDriver& wizard, int64_t moment)
 
 int64_t Now() { return static_cast<int64_t>(time(nullptr)); }
 
+RECT Bounds(HWND control)
+{
+    RECT bounds = {0, 0, 0, 0};
+    GetWindowRect(control, &bounds);
+    return bounds;
+}
+
+// A field of the time page has its label just before it, so that the label's mnemonic reaches
+// the field and names it, and the label stands on the field's line, left of it and of the line.
+void ExpectLabelled(const WizardDriver& wizard, int labelId, int fieldId)
+{
+    HWND page = wizard.ActivePage();
+    HWND label = GetDlgItem(page, labelId);
+    HWND field = GetDlgItem(page, fieldId);
+    EXPECT_EQ(label, GetWindow(field, GW_HWNDPREV)) << labelId;
+    EXPECT_NE(std::string::npos, wizard.ControlText(labelId).find('&')) << labelId;
+    RECT labelBounds = Bounds(label);
+    RECT fieldBounds = Bounds(field);
+    RECT line = Bounds(GetDlgItem(page, IDC_TIME_SEPARATOR));
+    EXPECT_LE(labelBounds.right, fieldBounds.left) << labelId;
+    EXPECT_GE(labelBounds.top, fieldBounds.top) << labelId;
+    EXPECT_LE(labelBounds.bottom, fieldBounds.bottom) << labelId;
+    EXPECT_EQ(labelBounds.left, line.left) << labelId;
+    EXPECT_LT(line.right, Bounds(page).right) << labelId;
+}
+
 bool IsShown(const WizardDriver& wizard, int id)
 {
     return IsWindowVisible(GetDlgItem(wizard.ActivePage(), id)) != FALSE;
@@ -123,12 +149,12 @@ TEST_F(FaxSettingsPagesTest, ThePresetCountryIsChosenFirstThenTheUsersPickWhichI
     EXPECT_EQ((std::vector<std::vector<std::string>>{{kJapan}, {kNorthAmerica}}),
               wizard->ListRows(IDC_COUNTRY_LIST));
     EXPECT_EQ(1, wizard->SelectedListRow(IDC_COUNTRY_LIST));
-    EXPECT_EQ(std::string("Selected country: ") + kNorthAmerica,
+    EXPECT_EQ(std::string("Selected country or region: ") + kNorthAmerica,
               wizard->ControlText(IDC_SELECTED_COUNTRY_NOTE));
     EXPECT_FALSE(wizard->Button(kBackButton).enabled);
 
     ASSERT_TRUE(wizard->SelectListRow(IDC_COUNTRY_LIST, kJapan));
-    EXPECT_EQ("Selected country: Japan", wizard->ControlText(IDC_SELECTED_COUNTRY_NOTE));
+    EXPECT_EQ("Selected country or region: Japan", wizard->ControlText(IDC_SELECTED_COUNTRY_NOTE));
     ASSERT_TRUE(wizard->PressWhenEnabled(kNextButton));
     ASSERT_TRUE(wizard->WaitForActiveIndex(1));
     ASSERT_TRUE(wizard->PressWhenEnabled(kBackButton));
@@ -183,6 +209,8 @@ TEST_F(FaxSettingsPagesTest, TheChosenTimeSurvivesBackAndNextAndAFailedSendStays
     run.skipCountryCode = true;
     auto wizard = Start(run);
     ASSERT_NE(nullptr, wizard->Sheet());
+    ExpectLabelled(*wizard, IDC_FAX_DATE_LABEL, IDC_FAX_CALENDAR);
+    ExpectLabelled(*wizard, IDC_FAX_TIME_LABEL, IDC_FAX_TIME);
     // Tokyo keeps no summer time: the box starts clear.
     EXPECT_FALSE(wizard->IsChecked(IDC_DAYLIGHT_SAVING_BOX));
     LocalDateTime local;

@@ -273,7 +273,7 @@ TEST_F(FunctionRunnerTest, PrinterlessPrefixReportsNoPrinterAndExitsWithTheLists
     EXPECT_EQ(0x40004u, run.exitCode);
     ASSERT_EQ(1u, run.boxes.size());
     EXPECT_EQ("Lomarel - Version 2.1.0.7", run.boxes[0].caption);
-    EXPECT_EQ(0u, run.boxes[0].text.find("No printer is installed on this computer."));
+    EXPECT_EQ(0u, run.boxes[0].text.find("Lomarel cannot find any printer on this computer."));
 
     // Without the loader the text cannot be shown; the status still comes out.
     DeleteFileA((Folder() + "Quibrant.dll").c_str());

@@ -171,15 +171,16 @@ TEST_F(SummaryPagesTest, DownloadPageSumsUpAModelChoiceAndItsNextSendsTheFile)
     EXPECT_EQ(0, CancelAndResult());
 }
 
-// The Japanese printer text names the port first; the ASCII names are what the test can read
-// whatever the code page makes of the rest.
+// The Japanese printer text names the printer, then its port; the ASCII names are what the test
+// can read whatever the code page makes of the rest.
 TEST_F(SummaryPagesTest, LanguageFileThatVanishedBeforeTheDownloadIsReportedAndNothingIsSent)
 {
     DeleteFileA(kLaserPort);
     Start(kLaser, kLaserPort, kLaserDriver, "", "jpn", DOWNLOAD);
     std::string printerText = m_wizard->ControlText(IDC_SUMMARY_PRINTER);
-    EXPECT_EQ(0u, printerText.find(kLaserPort)) << printerText;
-    EXPECT_EQ(printerText.size() - strlen(kLaser), printerText.rfind(kLaser)) << printerText;
+    EXPECT_EQ(0u, printerText.find(kLaser)) << printerText;
+    EXPECT_EQ(printerText.size() - strlen(kLaserPort) - 1, printerText.rfind(kLaserPort))
+        << printerText;
     EXPECT_FALSE(Visible(IDC_SUMMARY_MODEL_LABEL));
     EXPECT_EQ("1.00", m_wizard->ControlText(IDC_SUMMARY_VERSION));
 

@@ -373,7 +373,20 @@ TEST(ResourceLibraryFiles, ImagesLoadAtTheirSizes)
                 red += GetRValue(GetPixel(hDC, 2 * at.x + dx, 2 * at.y + dy));
         EXPECT_NEAR(red / 4.0, GetRValue(GetPixel(hSmallDC, at.x, at.y)), 1.0) << at.x;
     }
+    // A band of another shape shows the picture's middle (the 162 rows from row 233), not the
+    // whole picture squashed.
+    HBITMAP hBand = ScaleToFill(hDrawn, 164, 81);
+    ASSERT_NE(nullptr, hBand);
+    SelectObject(hSmallDC, hBand);
+    for (POINT at : {POINT{40, 10}, POINT{120, 60}}) {
+        int red = 0;
+        for (int dy = 0; dy < 2; ++dy)
+            for (int dx = 0; dx < 2; ++dx)
+                red += GetRValue(GetPixel(hDC, 2 * at.x + dx, 233 + 2 * at.y + dy));
+        EXPECT_NEAR(red / 4.0, GetRValue(GetPixel(hSmallDC, at.x, at.y)), 1.0) << at.x;
+    }
     SelectObject(hSmallDC, hOldSmall);
+    DeleteObject(hBand);
     SelectObject(hDC, hOld);
     DeleteObject(hSmall);
     DeleteObject(hDrawn);

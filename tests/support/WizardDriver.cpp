@@ -234,6 +234,17 @@ bool WizardDriver::WaitForButtonEnabled(int id, bool enabled, DWORD timeoutMs) c
     }, timeoutMs);
 }
 
+bool WizardDriver::WaitForKeyboardOn(int id, DWORD timeoutMs) const
+{
+    return WaitFor([&] {
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof info;
+        return GetGUIThreadInfo(SheetThread(), &info) &&
+               info.hwndFocus == GetDlgItem(m_hSheet, id) &&
+               LOWORD(SendMessageA(m_hSheet, DM_GETDEFID, 0, 0)) == id;
+    }, timeoutMs);
+}
+
 HWND WizardDriver::PageControl(int id) const
 {
     HWND page = ActivePage();

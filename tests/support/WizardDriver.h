@@ -70,6 +70,9 @@ public:
     // For what the wizard does later on its own (timers, work it posts to itself).
     bool WaitForActiveIndex(int index, DWORD timeoutMs = 5000) const;
     bool WaitForButtonEnabled(int id, bool enabled, DWORD timeoutMs = 5000) const;
+    // Whether the sheet's button comes to hold the keyboard focus and be the default button, so
+    // that Enter presses it.
+    bool WaitForKeyboardOn(int id, DWORD timeoutMs = 5000) const;
 
 private:
     HWND PageControl(int id) const;

@@ -3,7 +3,8 @@
 //   CaptureDownloadPages.exe <output prefix>
 // writes <output prefix>-<page>.bmp for the pages introduction, printer, model, language,
 // menu-print, version, download and conclusion. The walk chooses a printer whose driver the
-// configuration lacks, so the model page shows, and downloads to it.
+// configuration lacks, so the model page shows, and downloads to it: the printer page is saved
+// with that printer chosen, so that every page tells of the same printer.
 #include <windows.h>
 
 #include <cstdio>
@@ -48,9 +49,9 @@ int main(int argc, char** argv)
     const WizardDriver& wizard = walk.Wizard();
     bool walked = walk.Save("introduction") && walk.Press(kNextButton) &&
                   wizard.WaitForButtonEnabled(kNextButton, true, kSettleTimeoutMs) &&
-                  walk.Save("printer") && wizard.SetChecked(IDC_SHOW_ALL_PRINTERS, true) &&
+                  wizard.SetChecked(IDC_SHOW_ALL_PRINTERS, true) &&
                   wizard.SelectListRow(IDC_PRINTER_LIST, kUnsupportedPrinter) &&
-                  walk.Press(kNextButton) && wizard.SelectListRow(IDC_MODEL_LIST, kModel) &&
+                  walk.Save("printer") && walk.Press(kNextButton) && wizard.SelectListRow(IDC_MODEL_LIST, kModel) &&
                   walk.Save("model") && walk.Press(kNextButton) &&
                   wizard.WaitForButtonEnabled(kNextButton, true, kSettleTimeoutMs) &&
                   walk.Save("language") && walk.Press(kNextButton) && walk.Save("menu-print") &&

@@ -2,9 +2,9 @@
 // printers of the Wine prefix, and saves each page as a BMP file:
 //   CaptureFaxPages.exe <language code> <output prefix>
 // writes <output prefix>-<page>.bmp for the pages introduction, printer, model, country-code,
-// time, confirm and complete. The printer page is saved as it opens, with the supported printer
-// chosen; the walk then chooses a printer whose driver the configuration lacks, so the model
-// page shows, and sends the settings to it.
+// time, confirm and complete. The walk chooses a printer whose driver the configuration lacks,
+// so the model page shows, and sends the settings to it: the printer page is saved with that
+// printer chosen, so that every page tells of the same printer.
 #include <windows.h>
 
 #include <cstdio>
@@ -50,9 +50,9 @@ int main(int argc, char** argv)
     const WizardDriver& wizard = walk.Wizard();
     bool walked = walk.Save("introduction") && walk.Press(kNextButton) &&
                   wizard.WaitForButtonEnabled(kNextButton, true, kSettleTimeoutMs) &&
-                  walk.Save("printer") && wizard.SetChecked(IDC_SHOW_ALL_PRINTERS, true) &&
+                  wizard.SetChecked(IDC_SHOW_ALL_PRINTERS, true) &&
                   wizard.SelectListRow(IDC_PRINTER_LIST, kUnsupportedPrinter) &&
-                  walk.Press(kNextButton) && wizard.SelectListRow(IDC_MODEL_LIST, kFaxModel) &&
+                  walk.Save("printer") && walk.Press(kNextButton) && wizard.SelectListRow(IDC_MODEL_LIST, kFaxModel) &&
                   walk.Save("model") && walk.Press(kNextButton) &&
                   wizard.WaitForButtonEnabled(kNextButton, true, kSettleTimeoutMs) &&
                   walk.Save("country-code") && walk.Press(kNextButton) && walk.Save("time") &&
