@@ -76,11 +76,11 @@ bool ReadIniFileBytes(const std::string& path, std::string& bytes)
         size_t start = content.size();
         content.resize(start + room);
         DWORD read = 0;
-        ok = ReadFile(file, &content[start], static_cast<DWORD>(room), &read, nullptr) != FALSE;
+        ok = ReadFile(file, &content[start], static_cast<DWORD>(room), &read, nullptr) != FALSE &&
+             start + read <= static_cast<size_t>(kLargestIniFile);
         content.resize(start + read);
         if (read < room)
             break;
-        ok = content.size() <= static_cast<size_t>(kLargestIniFile);
         room = kGrowthRead;
     }
     CloseHandle(file);
