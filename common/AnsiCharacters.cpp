@@ -47,10 +47,12 @@ AnsiCharacters CodePage932Characters()
     AnsiCharacters characters;
     for (int c = 0x81; c <= 0xFC; ++c)
         characters.leadByte[c] = c <= 0x9F || c >= 0xE0;
-    // Full-width Latin, Greek, and Cyrillic, whose lower case skips the code 0x847F.
+    // Full-width Latin, Greek, Cyrillic (whose lower case skips the code 0x847F), and the Roman
+    // numerals, whose lower case lives in the IBM extension.
     characters.doubleByteCases = {{0x8260, 0x8279, 0x8281},
                                   {0x839F, 0x83B6, 0x83BF},
                                   {0x8440, 0x844E, 0x8470},
-                                  {0x844F, 0x8460, 0x8480}};
+                                  {0x844F, 0x8460, 0x8480},
+                                  {0x8754, 0x875D, 0xFA40}};
     return characters;
 }

@@ -20,13 +20,17 @@ std::string WideToAnsi(const wchar_t* text, int length)
     return ansi;
 }
 
-std::string Utf8ToAnsi(const std::string& utf8)
+// Text of that code page through UTF-16 into the ANSI code page. From the ANSI code page itself
+// this is the round trip of the profile functions: a character that the code page spells two
+// ways (as several of code page 932 are) comes back in one spelling, and a broken double-byte
+// sequence as the code page's default character.
+std::string ToAnsi(UINT codePage, const std::string& text)
 {
-    int length = static_cast<int>(utf8.size());
-    int size = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, nullptr, 0);
+    int length = static_cast<int>(text.size());
+    int size = MultiByteToWideChar(codePage, 0, text.data(), length, nullptr, 0);
     std::vector<wchar_t> wide(size > 0 ? size : 0);
     if (size > 0)
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, wide.data(), size);
+        MultiByteToWideChar(codePage, 0, text.data(), length, wide.data(), size);
     return WideToAnsi(wide.data(), size);
 }
 
@@ -44,12 +48,12 @@ std::string Utf16ToAnsi(const std::string& utf16, bool bigEndian)
 std::string InAnsi(const std::string& file)
 {
     if (file.compare(0, 3, "\xEF\xBB\xBF") == 0)
-        return Utf8ToAnsi(file.substr(3));
+        return ToAnsi(CP_UTF8, file.substr(3));
     if (file.compare(0, 2, "\xFF\xFE") == 0)
         return Utf16ToAnsi(file.substr(2), false);
     if (file.compare(0, 2, "\xFE\xFF") == 0)
         return Utf16ToAnsi(file.substr(2), true);
-    return file;
+    return ToAnsi(CP_ACP, file);
 }
 
 }  // namespace
@@ -72,11 +76,11 @@ bool ReadIniFileBytes(const std::string& path, std::string& bytes)
         size_t start = content.size();
         content.resize(start + room);
         DWORD read = 0;
-        ok = ReadFile(file, &content[start], static_cast<DWORD>(room), &read, nullptr) != FALSE;
+        ok = ReadFile(file, &content[start], static_cast<DWORD>(room), &read, nullptr) != FALSE &&
+             start + read <= static_cast<size_t>(kLargestIniFile);
         content.resize(start + read);
         if (read < room)
             break;
-        ok = content.size() <= static_cast<size_t>(kLargestIniFile);
         room = kGrowthRead;
     }
     CloseHandle(file);

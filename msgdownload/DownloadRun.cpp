@@ -41,10 +41,9 @@ bool HasUsablePreset(const DownloadRun& run)
 
 // Every machine supports the language, and the text library can name it: then nobody needs to
 // choose it.
-bool IsLanguageKnown(const std::string& language, const CResourceLibrary& texts,
-                     std::string& displayName)
+bool IsLanguageKnown(const CIniConfig& config, const std::string& language,
+                     const CResourceLibrary& texts, std::string& displayName)
 {
-    CIniConfig config;
     AnsiCharacters characters = SystemAnsiCharacters();
     for (const std::string& languages : config.GetSection(SECTION_MACHINES).values) {
         if (!ListContainsIgnoringCase(languages, language, characters))
@@ -97,8 +96,9 @@ void TakePreset(CLCDMessageDownloadManager& sheet, const PRINTER_SELECTION& pres
     sheet.SetModelName(SelectionFieldText(preset.szModelName));
 }
 
-void BuildFullRun(const DownloadRun& run, bool preset, const CResourceLibrary& texts,
-                  int supportedPrinters, CLCDMessageDownloadManager& sheet, PageSet& pages)
+void BuildFullRun(const DownloadRun& run, const CIniConfig& config, bool preset,
+                  const CResourceLibrary& texts, int supportedPrinters,
+                  CLCDMessageDownloadManager& sheet, PageSet& pages)
 {
     const std::string& language = run.uiLanguage;
     pages.Add<CIntroductionPage>(language);
@@ -107,7 +107,7 @@ void BuildFullRun(const DownloadRun& run, bool preset, const CResourceLibrary& t
     else
         AddPrinterPages(pages, language, supportedPrinters, false);
     std::string displayName;
-    if (!run.requestedLanguage.empty() && IsLanguageKnown(run.requestedLanguage, texts, displayName)) {
+    if (!run.requestedLanguage.empty() && IsLanguageKnown(config, run.requestedLanguage, texts, displayName)) {
         sheet.SetMessageLanguage(run.requestedLanguage);
         sheet.SetMessageLanguageName(displayName);
     } else {
@@ -118,8 +118,9 @@ void BuildFullRun(const DownloadRun& run, bool preset, const CResourceLibrary& t
 }
 
 // The short run works on the printer the caller named, or on the only supported one.
-void BuildShortRun(const DownloadRun& run, bool preset, const SupportedPrinters& supported,
-                   CLCDMessageDownloadManager& sheet, PageSet& pages)
+void BuildShortRun(const DownloadRun& run, CIniConfig& config, bool preset,
+                   const SupportedPrinters& supported, CLCDMessageDownloadManager& sheet,
+                   PageSet& pages)
 {
     const std::string& language = run.uiLanguage;
     std::string printerName = run.printerName;
@@ -134,7 +135,6 @@ void BuildShortRun(const DownloadRun& run, bool preset, const SupportedPrinters&
         PrinterInfo printer = printers.FindByName(printerName.c_str());
         std::string port = TextOrEmpty(printer.GetPortName());
         std::string driver = TextOrEmpty(printer.GetDriverName());
-        CIniConfig config;
         if (config.FindDriver(driver.c_str()) != 0 || supported.count == 1)
             sheet.SetPrinter(printerName, port, driver);
     } else {
@@ -147,7 +147,7 @@ void BuildShortRun(const DownloadRun& run, bool preset, const SupportedPrinters&
 
 }  // namespace
 
-int RunDownloadWizard(const DownloadRun& run)
+int RunDownloadWizard(const DownloadRun& run, CIniConfig& config)
 {
     SheetLibraries libraries(DownloadTextLibraryPath(run.uiLanguage));
     if (!libraries.IsLoaded()) {
@@ -161,14 +161,13 @@ int RunDownloadWizard(const DownloadRun& run)
     sheet.SetRequestedLanguage(run.requestedLanguage);
     sheet.SetStartMode(0);
 
-    CIniConfig config;
     SupportedPrinters supported = FindSupportedPrinters(config);
     PageSet pages;
     bool preset = HasUsablePreset(run);
     if (run.kind == DownloadRun::SHORT)
-        BuildShortRun(run, preset, supported, sheet, pages);
+        BuildShortRun(run, config, preset, supported, sheet, pages);
     else
-        BuildFullRun(run, preset, texts, supported.count, sheet, pages);
+        BuildFullRun(run, config, preset, texts, supported.count, sheet, pages);
     pages.Add<CDownloadMessagePage>(run.uiLanguage);
     pages.Add<CConclusionPage>(run.uiLanguage).SetWizardButtons(kConclusionButtons);
 

@@ -3,6 +3,8 @@
 
 #include "PrinterSelection.h"
 
+class CIniConfig;
+
 // One run of the message-download wizard, as the entry point chose it.
 struct DownloadRun {
     enum Kind {
@@ -20,5 +22,6 @@ struct DownloadRun {
     const PRINTER_SELECTION* pPreset = nullptr;
 };
 
-// Shows the wizard and returns its result: 0, or the code of the last error it met.
-int RunDownloadWizard(const DownloadRun& run);
+// Shows the wizard and returns its result: 0, or the code of the last error it met. The pages
+// are chosen from the entry point's view of the configuration; each page reads its own.
+int RunDownloadWizard(const DownloadRun& run, CIniConfig& config);

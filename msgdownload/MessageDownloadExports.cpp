@@ -86,7 +86,7 @@ extern "C" int WINAPI KyvMsgdlDownloadToPrinter(const char* pszPrinterName, cons
         run.kind = DownloadRun::SHORT;
     else
         return 0;
-    return RunDownloadWizard(run);
+    return RunDownloadWizard(run, config);
 }
 
 // Kept for callers of the library's earlier interface; does nothing.

@@ -173,6 +173,14 @@ std::vector<Case> Files()
                            link + "=middle\r\n \t= \t\r\n=\r\njpn=x\r\n   \r\n=a\r\nfra=z\r\n\t\r\n\r\n"
                                   "=b\r\ndeu=w\n\n=c\r\nita=v\r\r=last\r\n"),
                   "[Models]\r\n", "[Models]\r\n=\r\n=again\r\n")},
+        // The API reads the file through UTF-16: a character with two spellings in code page 932
+        // (0x8790 and 0x81E0) comes back in one, and so is one key; broken or unassigned
+        // double-byte sequences come back as the default character.
+        {"double-byte spellings the API changes",
+         Replaced(Replaced(base, link,
+                           "\x87\x90=first\r\n\x81\xE0=second\r\nc\x81 =y\x81\x7F\r\n"
+                           "\x81\rd=\x85\x40\xEB\x40\r\n" + link),
+                  "[Revision]\r\n", "[Revision]\r\n\x81\x7F")},
         {"other blanks",
          Replaced(base, link, "\x1a" "enu\xA0=\xA0value\x1a\r\n\xC4rger=1\r\n\xE4rger=2\r\n")},
     };

@@ -221,6 +221,7 @@ TEST(IniLookups, CodePage932LettersAndTheBytesInsideCharacters)
     // Cyrillic lower case skips the code that cannot end a character.
     EXPECT_TRUE(japanese.SameIgnoringCase("\x84\x4F\x84\x60", "\x84\x80\x84\x91"));
     EXPECT_FALSE(japanese.SameIgnoringCase("\x84\x4F", "\x84\x7F"));
+    EXPECT_TRUE(japanese.SameIgnoringCase("\x87\x54\x87\x5D", "\xFA\x40\xFA\x49"));
 }
 
 }  // namespace
