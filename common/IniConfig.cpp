@@ -46,6 +46,10 @@ const SectionLayout kSections[] = {
     {SECTION_PANEL_RESTRICTION, "PanelRestriction", false, true},
 };
 
+// At namespace scope rather than a function's static: the guard of a function's static sets up
+// threading objects that outlive a library freed after the call.
+const std::string kNoValue;
+
 }  // namespace
 
 int IniSection::Find(const char* key) const
@@ -59,8 +63,7 @@ int IniSection::Find(const char* key) const
 
 const std::string& IniSection::ValueAt(int index) const
 {
-    static const std::string none;
-    return index >= 0 && static_cast<size_t>(index) < values.size() ? values[index] : none;
+    return index >= 0 && static_cast<size_t>(index) < values.size() ? values[index] : kNoValue;
 }
 
 CIniConfig::CIniConfig() { Load(); }
