@@ -11,7 +11,6 @@
 
 #include <psapi.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -19,6 +18,7 @@
 
 #include "FindExport.h"
 #include "FunctionExports.h"
+#include "HeapInUse.h"
 #include "MessageBoxes.h"
 #include "ModulePath.h"
 #include "PrinterSelection.h"
@@ -58,23 +58,6 @@ SIZE_T PagefileUsage()
     return GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters)
                ? counters.PagefileUsage
                : 0;
-}
-
-// What the process's heaps hold in use: the sum of their busy blocks.
-long long HeapBytesInUse()
-{
-    HANDLE heaps[64];
-    DWORD count = std::min<DWORD>(GetProcessHeaps(64, heaps), 64);
-    long long bytes = 0;
-    for (DWORD i = 0; i < count; ++i) {
-        HeapLock(heaps[i]);
-        PROCESS_HEAP_ENTRY entry = {};
-        while (HeapWalk(heaps[i], &entry))
-            if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY)
-                bytes += static_cast<long long>(entry.cbData);
-        HeapUnlock(heaps[i]);
-    }
-    return bytes;
 }
 
 // The user's side of one call: Next on the first pages, then Cancel, with every question
