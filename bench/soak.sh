@@ -3,8 +3,9 @@
 # call and freeing it after, as the launcher does, and cancels each wizard after pressing Next on
 # its first pages (tools/bench/ExportSoak). Beside them, the smallest library that shows a
 # one-page wizard, called the same way. Prints the process's pagefile usage per call over the
-# counted calls (after five that warm up what stays loaded anyway); Wine answers 0 to the handle
-# and GUI object counts, so memory is the figure from outside. The version export shows no
+# counted calls (after five that warm up what stays loaded anyway), and the growth of what the
+# process's heaps hold in use; Wine answers 0 to the handle and GUI object counts, so memory is
+# the figure from outside. The version export shows no
 # wizard: its row is what loading and freeing the library and its runtime costs alone. Runs in a Wine prefix of its own
 # under the build folder; not part of the test suite.
 # Usage: bench/soak.sh [build-dir]     (CALLS=n, LOMAREL_ARCH=i686 for the 32-bit build)
@@ -23,13 +24,15 @@ rm -rf "$install"
 cp -r "$build/dist" "$install"
 cp "$build/bin/ExportSoak.exe" "$build/bin/OneSheetLibrary.dll" "$install/"
 
-printf '%-40s %8s %14s\n' "export ($calls calls, library loaded around each)" pages bytes_per_call
+printf '%-40s %8s %14s %14s\n' "export ($calls calls, library loaded around each)" pages \
+  bytes_per_call heap_per_call
 # soak NAME PAGES LABEL: one process that calls the export.
 soak() {
   local out
   out=$(timeout 900 "$WINE_LOADER" "$install/ExportSoak.exe" "$1" "$calls" "$2") ||
     { echo "$1 failed: $out" >&2; exit 1; }
-  printf '%-40s %8s %14s\n' "$3" "$2" "$(tr -d '\r' <<< "$out" | sed -n 's/.*bytes_per_call=//p')"
+  printf '%-40s %8s %14s %14s\n' "$3" "$2" "$(field bytes_per_call <<< "$out")" \
+    "$(field heap_bytes_per_call <<< "$out")"
 }
 soak onesheet 0 "one-page sheet library (floor)"
 soak version 0 "KyvMsgdlGetVersion (loading alone)"

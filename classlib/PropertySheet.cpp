@@ -11,16 +11,37 @@ namespace {
 
 const char kSheetProperty[] = "CPropertySheet";
 
-// The sheet whose window this thread is about to create, and the hook that waits for it.
-thread_local CPropertySheet* t_pCreatingSheet = nullptr;
-thread_local HHOOK t_hCreationHook = nullptr;
+// The sheet whose window a thread is about to create, and the hook that waits for it.
+struct Creation {
+    CPropertySheet* sheet;
+    HHOOK hook;
+};
+
+// Each thread's Creation, in a slot of the system's own rather than a C++ thread_local: the
+// runtime keeps a thread's thread_local storage until the thread ends, so a library that is
+// loaded and freed around every call would leave it behind each time on a long-lived thread.
+class CreationSlot {
+public:
+    CreationSlot() : m_index(TlsAlloc()) {}
+    ~CreationSlot() { TlsFree(m_index); }
+    CreationSlot(const CreationSlot&) = delete;
+    CreationSlot& operator=(const CreationSlot&) = delete;
+
+    Creation* Get() const { return static_cast<Creation*>(TlsGetValue(m_index)); }
+    void Set(Creation* creation) const { TlsSetValue(m_index, creation); }
+
+private:
+    DWORD m_index;
+};
+const CreationSlot g_creation;
 
 void RemoveCreationHook()
 {
-    if (t_hCreationHook != nullptr)
-        UnhookWindowsHookEx(t_hCreationHook);
-    t_hCreationHook = nullptr;
-    t_pCreatingSheet = nullptr;
+    if (Creation* creation = g_creation.Get()) {
+        if (creation->hook != nullptr)
+            UnhookWindowsHookEx(creation->hook);
+        g_creation.Set(nullptr);
+    }
 }
 
 bool IsTopLevelDialog(HWND window)
@@ -67,8 +88,9 @@ INT_PTR CPropertySheet::DoModal()
     header.ppsp = records.data();
 
     m_nModalResult = IDCANCEL;
-    t_pCreatingSheet = this;
-    t_hCreationHook = SetWindowsHookExA(WH_CBT, CreationHook, nullptr, GetCurrentThreadId());
+    Creation creation = {this, nullptr};
+    g_creation.Set(&creation);
+    creation.hook = SetWindowsHookExA(WH_CBT, CreationHook, nullptr, GetCurrentThreadId());
     INT_PTR shown = PropertySheetA(&header);
     RemoveCreationHook();
     return shown < 0 ? -1 : m_nModalResult;
@@ -133,11 +155,12 @@ BOOL CPropertySheet::OnInitDialog()
 // Sees the sheet's window right after it exists, before it gets WM_INITDIALOG.
 LRESULT CALLBACK CPropertySheet::CreationHook(int code, WPARAM wParam, LPARAM lParam)
 {
-    HHOOK hook = t_hCreationHook;
-    if (code == HCBT_CREATEWND && t_pCreatingSheet != nullptr) {
+    Creation* creation = g_creation.Get();
+    HHOOK hook = creation != nullptr ? creation->hook : nullptr;
+    if (code == HCBT_CREATEWND && creation != nullptr) {
         HWND window = reinterpret_cast<HWND>(wParam);
         if (IsTopLevelDialog(window)) {
-            t_pCreatingSheet->Attach(window);
+            creation->sheet->Attach(window);
             RemoveCreationHook();
         }
     }

@@ -73,12 +73,15 @@ void ClearPresence(IniConfiguration& configuration, IniSectionId id)
         configuration.hasFaxCountryCode = false;
 }
 
+// At namespace scope rather than a function's static: the guard of a function's static sets up
+// threading objects that outlive a library freed after the call.
+const std::string kNoValue;
+
 }  // namespace
 
 const std::string& IniSection::ValueAt(int index) const
 {
-    static const std::string none;
-    return index >= 0 && static_cast<size_t>(index) < values.size() ? values[index] : none;
+    return index >= 0 && static_cast<size_t>(index) < values.size() ? values[index] : kNoValue;
 }
 
 IniConfiguration ReadIniConfiguration(const IniText& text)

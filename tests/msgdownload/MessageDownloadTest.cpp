@@ -8,6 +8,7 @@
 #include <string>
 
 #include "ConfigText.h"
+#include "HeapInUse.h"
 #include "LanguageFiles.h"
 #include "MessageBoxes.h"
 #include "MessageDownloadExports.h"
@@ -186,6 +187,27 @@ TEST_F(MessageDownloadTest, VersionsComeFromTheFileVersions)
     EXPECT_EQ(3 << 24, PackedVersionNumber("3.10"));
     EXPECT_EQ((3 << 24) + (10 << 16), PackedVersionNumber("3.10.2"));
     EXPECT_EQ(0, PackedVersionNumber("3, 10, 2, 7"));
+}
+
+// A long-lived caller loads and frees the library around every call, as the launcher does; each
+// load used to keep the C++ runtime's emergency pools (some 146 KB with the loader library's).
+TEST_F(MessageDownloadTest, LibraryFreedAfterEachCallLeavesNoHeapBehind)
+{
+    FreeLibrary(m_hLibrary);
+    auto call = [this] {
+        HMODULE library = LoadLibraryA(m_strLibrary.c_str());
+        auto version = reinterpret_cast<VersionExport>(
+            reinterpret_cast<void*>(GetProcAddress(library, "KyvMsgdlGetVersion")));
+        EXPECT_EQ(2, version != nullptr ? version() : 0);
+        FreeLibrary(library);
+    };
+    call();  // what stays loaded anyway
+    long long before = HeapBytesInUse();
+    const int kCalls = 4;
+    for (int i = 0; i < kCalls; ++i)
+        call();
+    EXPECT_LT((HeapBytesInUse() - before) / kCalls, 1024);
+    m_hLibrary = LoadLibraryA(m_strLibrary.c_str());
 }
 
 // Wine always has printers in the test prefix; only the spooler table can show none. The export

@@ -3,8 +3,10 @@
 // pressing Next on `pages` pages:
 //   ExportSoak.exe <download|fax|onesheet|version> <calls> [pages]
 // After a few calls that warm up what stays loaded anyway, it prints the process's pagefile usage
-// before and after the counted calls:
+// before and after the counted calls, and the growth of what its heaps hold in use, which names
+// a leak that touched memory hides:
 //   calls=<n> pagefile_kb_before=<kb> pagefile_kb_after=<kb> bytes_per_call=<growth / calls>
+//   heap_bytes_per_call=<growth of the heaps' busy blocks / calls>
 #include <windows.h>
 
 #include <psapi.h>
@@ -16,6 +18,7 @@
 
 #include "FindExport.h"
 #include "FunctionExports.h"
+#include "HeapInUse.h"
 #include "MessageBoxes.h"
 #include "ModulePath.h"
 #include "PrinterSelection.h"
@@ -141,12 +144,15 @@ int main(int argc, char** argv)
         if (!CallOnce(*target, pages))
             return Fail("the library or its export is missing");
     SIZE_T before = PagefileUsage();
+    long long heapBefore = HeapBytesInUse();
     for (int i = 0; i < calls; ++i)
         CallOnce(*target, pages);
     SIZE_T after = PagefileUsage();
+    long long heapGrowth = HeapBytesInUse() - heapBefore;
     long long growth = static_cast<long long>(after) - static_cast<long long>(before);
-    std::printf("calls=%d pagefile_kb_before=%llu pagefile_kb_after=%llu bytes_per_call=%lld\n",
+    std::printf("calls=%d pagefile_kb_before=%llu pagefile_kb_after=%llu bytes_per_call=%lld "
+                "heap_bytes_per_call=%lld\n",
                 calls, static_cast<unsigned long long>(before / 1024),
-                static_cast<unsigned long long>(after / 1024), growth / calls);
+                static_cast<unsigned long long>(after / 1024), growth / calls, heapGrowth / calls);
     return 0;
 }
