@@ -9,37 +9,47 @@
 // without counting up references.
 namespace {
 
+// The spooler's own functions once bound. Plain namespace-scope state, not a function's static:
+// the guard of one sets up threading objects that outlive a library freed after the call.
+SpoolerApi g_real = {};
+bool g_bound = false;
+
+bool Bind()
+{
+    HMODULE spooler = LoadLibraryA("winspool.drv");
+    HMODULE pinned = nullptr;
+    if (spooler == nullptr ||
+        !GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_PIN, "winspool.drv", &pinned))
+        return false;
+    SpoolerApi api = {
+        FindExport<decltype(api.EnumPrintersA)>(spooler, "EnumPrintersA"),
+        FindExport<decltype(api.OpenPrinterA)>(spooler, "OpenPrinterA"),
+        FindExport<decltype(api.GetPrinterDriverA)>(spooler, "GetPrinterDriverA"),
+        FindExport<decltype(api.StartDocPrinterA)>(spooler, "StartDocPrinterA"),
+        FindExport<decltype(api.WritePrinter)>(spooler, "WritePrinter"),
+        FindExport<decltype(api.AbortPrinter)>(spooler, "AbortPrinter"),
+        FindExport<decltype(api.EndDocPrinter)>(spooler, "EndDocPrinter"),
+        FindExport<decltype(api.ClosePrinter)>(spooler, "ClosePrinter"),
+        FindExport<decltype(api.EnumJobsA)>(spooler, "EnumJobsA"),
+        FindExport<decltype(api.EnumPortsA)>(spooler, "EnumPortsA"),
+    };
+    if (!api.EnumPrintersA || !api.OpenPrinterA || !api.GetPrinterDriverA ||
+        !api.StartDocPrinterA || !api.WritePrinter || !api.AbortPrinter || !api.EndDocPrinter ||
+        !api.ClosePrinter || !api.EnumJobsA || !api.EnumPortsA)
+        return false;
+    g_real = api;
+    return true;
+}
+
 // The spooler's own functions; null when the spooler or one of its functions cannot be found,
-// with the error left for the caller.
+// with the error left for the caller (binding is tried again on the next call).
 const SpoolerApi* Real()
 {
-    static const SpoolerApi* const real = []() -> const SpoolerApi* {
-        static SpoolerApi api = {};
-        HMODULE spooler = LoadLibraryA("winspool.drv");
-        HMODULE pinned = nullptr;
-        if (spooler == nullptr ||
-            !GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_PIN, "winspool.drv", &pinned))
-            return nullptr;
-        api = {
-            FindExport<decltype(api.EnumPrintersA)>(spooler, "EnumPrintersA"),
-            FindExport<decltype(api.OpenPrinterA)>(spooler, "OpenPrinterA"),
-            FindExport<decltype(api.GetPrinterDriverA)>(spooler, "GetPrinterDriverA"),
-            FindExport<decltype(api.StartDocPrinterA)>(spooler, "StartDocPrinterA"),
-            FindExport<decltype(api.WritePrinter)>(spooler, "WritePrinter"),
-            FindExport<decltype(api.AbortPrinter)>(spooler, "AbortPrinter"),
-            FindExport<decltype(api.EndDocPrinter)>(spooler, "EndDocPrinter"),
-            FindExport<decltype(api.ClosePrinter)>(spooler, "ClosePrinter"),
-            FindExport<decltype(api.EnumJobsA)>(spooler, "EnumJobsA"),
-            FindExport<decltype(api.EnumPortsA)>(spooler, "EnumPortsA"),
-        };
-        bool complete = api.EnumPrintersA && api.OpenPrinterA && api.GetPrinterDriverA &&
-                        api.StartDocPrinterA && api.WritePrinter && api.AbortPrinter &&
-                        api.EndDocPrinter && api.ClosePrinter && api.EnumJobsA && api.EnumPortsA;
-        return complete ? &api : nullptr;
-    }();
-    if (real == nullptr)
+    if (!g_bound)
+        g_bound = Bind();
+    if (!g_bound)
         SetLastError(ERROR_MOD_NOT_FOUND);
-    return real;
+    return g_bound ? &g_real : nullptr;
 }
 
 // The table's entries: each goes on to the spooler's function, or fails as the spooler's functions
