@@ -100,9 +100,9 @@ TEST_F(FaxChoicePagesTest, TheIntroductionSaysWhichSettingsTheRunLeavesAlone)
         bool skipCountryCode, skipTime;
         const char* note;
     } const runs[] = {
-        {true, false, "This wizard sets the date and time of your printer's fax unit."},
-        {false, true, "This wizard sets the fax country code of your printer."},
-        {true, true, "This wizard changes neither the fax country code nor the printer's"},
+        {true, false, "The wizard sets only the printer's date and time."},
+        {false, true, "The wizard sets only the fax country code."},
+        {true, true, "The wizard changes neither the fax country code nor the printer's"},
         {false, false, "You select the printer, its fax model if needed,"},
     };
     for (const auto& run : runs) {
@@ -147,7 +147,7 @@ TEST_F(FaxChoicePagesTest, APrinterAndModelChosenOnThePagesReachTheRecord)
     GoTo(wizard, ID_WIZNEXT, MODEL);
     EXPECT_EQ((Rows{{"LT-200"}}), wizard.ListRows(IDC_MODEL_LIST));
     EXPECT_EQ(0, wizard.SelectedListRow(IDC_MODEL_LIST));
-    EXPECT_EQ("Selected model: LT-200", wizard.ControlText(IDC_SELECTED_MODEL_NOTE));
+    EXPECT_EQ("Selected fax model: LT-200", wizard.ControlText(IDC_SELECTED_MODEL_NOTE));
     GoTo(wizard, ID_WIZNEXT, CONFIRM);
     GoTo(wizard, ID_WIZNEXT, COMPLETE);
 
