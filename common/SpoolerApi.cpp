@@ -21,17 +21,19 @@ bool Bind()
     if (spooler == nullptr ||
         !GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_PIN, "winspool.drv", &pinned))
         return false;
+    // Typed as the spooler's headers declare each function, calling convention included, so an
+    // entry that does not match it does not compile, on either processor.
     SpoolerApi api = {
-        FindExport<decltype(api.EnumPrintersA)>(spooler, "EnumPrintersA"),
-        FindExport<decltype(api.OpenPrinterA)>(spooler, "OpenPrinterA"),
-        FindExport<decltype(api.GetPrinterDriverA)>(spooler, "GetPrinterDriverA"),
-        FindExport<decltype(api.StartDocPrinterA)>(spooler, "StartDocPrinterA"),
-        FindExport<decltype(api.WritePrinter)>(spooler, "WritePrinter"),
-        FindExport<decltype(api.AbortPrinter)>(spooler, "AbortPrinter"),
-        FindExport<decltype(api.EndDocPrinter)>(spooler, "EndDocPrinter"),
-        FindExport<decltype(api.ClosePrinter)>(spooler, "ClosePrinter"),
-        FindExport<decltype(api.EnumJobsA)>(spooler, "EnumJobsA"),
-        FindExport<decltype(api.EnumPortsA)>(spooler, "EnumPortsA"),
+        FindExport<decltype(&::EnumPrintersA)>(spooler, "EnumPrintersA"),
+        FindExport<decltype(&::OpenPrinterA)>(spooler, "OpenPrinterA"),
+        FindExport<decltype(&::GetPrinterDriverA)>(spooler, "GetPrinterDriverA"),
+        FindExport<decltype(&::StartDocPrinterA)>(spooler, "StartDocPrinterA"),
+        FindExport<decltype(&::WritePrinter)>(spooler, "WritePrinter"),
+        FindExport<decltype(&::AbortPrinter)>(spooler, "AbortPrinter"),
+        FindExport<decltype(&::EndDocPrinter)>(spooler, "EndDocPrinter"),
+        FindExport<decltype(&::ClosePrinter)>(spooler, "ClosePrinter"),
+        FindExport<decltype(&::EnumJobsA)>(spooler, "EnumJobsA"),
+        FindExport<decltype(&::EnumPortsA)>(spooler, "EnumPortsA"),
     };
     if (!api.EnumPrintersA || !api.OpenPrinterA || !api.GetPrinterDriverA ||
         !api.StartDocPrinterA || !api.WritePrinter || !api.AbortPrinter || !api.EndDocPrinter ||
