@@ -1,6 +1,7 @@
 #include "MessageVersionPage.h"
 
 #include <mbstring.h>
+#include <shellapi.h>
 #include <string.h>
 
 #include <algorithm>
@@ -22,13 +23,12 @@ namespace {
 // starts may still run after the call.
 void OpenWithShell(const std::string& link)
 {
-    typedef HINSTANCE(WINAPI * ShellExecuteFunction)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
     HMODULE shell = LoadLibraryA("shell32.dll");
     HMODULE pinned = nullptr;
     if (shell == nullptr ||
         !GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_PIN, "shell32.dll", &pinned))
         return;
-    auto shellExecute = FindExport<ShellExecuteFunction>(shell, "ShellExecuteA");
+    auto shellExecute = FindExport<decltype(&::ShellExecuteA)>(shell, "ShellExecuteA");
     if (shellExecute != nullptr)
         shellExecute(nullptr, nullptr, link.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
