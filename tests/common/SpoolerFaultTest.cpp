@@ -335,7 +335,7 @@ TEST_F(SpoolerFaultTest, EverySpoolerFailureEndsItsJobWithItsCode)
         {{{CLOSE, 2}}, {none, none, none, 4}},
     };
     for (const Row& row : rows) {
-        std::string label = "no fault:";
+        std::string label = row.faults.empty() ? "no fault" : "failing";
         for (const Fault& fault : row.faults)
             label += std::string(" ") + kCallNames[fault.call] + " #" + std::to_string(fault.nth);
         Outcome got = RunAll(row, label);
