@@ -4,9 +4,7 @@
 
 // The spooler is bound when it is first needed instead of imported: loading it brings up the
 // window system with it (the common controls of its property pages), which costs a windowless
-// launcher run such as /CheckInifile more than its own work. Once loaded it is pinned, as an
-// import would keep it: a library loaded and freed around each call binds it again each time
-// without counting up references.
+// launcher run such as /CheckInifile more than its own work.
 namespace {
 
 // The spooler's own functions once bound. Plain namespace-scope state, not a function's static:
@@ -16,10 +14,8 @@ bool g_bound = false;
 
 bool Bind()
 {
-    HMODULE spooler = LoadLibraryA("winspool.drv");
-    HMODULE pinned = nullptr;
-    if (spooler == nullptr ||
-        !GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_PIN, "winspool.drv", &pinned))
+    HMODULE spooler = LoadPinnedLibrary("winspool.drv");
+    if (spooler == nullptr)
         return false;
     // Typed as the spooler's headers declare each function, calling convention included, so an
     // entry that does not match it does not compile, on either processor.

@@ -23,10 +23,8 @@ namespace {
 // starts may still run after the call.
 void OpenWithShell(const std::string& link)
 {
-    HMODULE shell = LoadLibraryA("shell32.dll");
-    HMODULE pinned = nullptr;
-    if (shell == nullptr ||
-        !GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_PIN, "shell32.dll", &pinned))
+    HMODULE shell = LoadPinnedLibrary("shell32.dll");
+    if (shell == nullptr)
         return;
     auto shellExecute = FindExport<decltype(&::ShellExecuteA)>(shell, "ShellExecuteA");
     if (shellExecute != nullptr)
